@@ -1,0 +1,92 @@
+#pragma once
+#include <cstdint>
+
+#include "ui/Application.h"
+#include "ui/ComboBox.h"
+#include "ui/Form.h"
+#include "ui/Graphic.h"
+#include "ui/GroupBox.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+#include "ui/LinkLabel.h"
+#include "ui/ListBox.h"
+#include "ui/ListView.h"
+#include "ui/Notebook.h"
+#include "ui/ProgressBar.h"
+#include "ui/Timer.h"
+
+// Stands for the application manifest, which lives in the executable's resources; the
+// component itself does nothing at run time.
+struct ManifestComponent {};
+
+// The main window: the notebook of seven pages, its controls and the refresh timers.
+class TFormMain : public ui::Form {
+public:
+    explicit TFormMain(ui::ExceptionSink& errors);
+    ~TFormMain() override;
+
+    // Components, in the order they are created.
+    ui::Timer Timer1;
+    ManifestComponent XPManifest1;
+    ui::Notebook TabbedNotebook1;
+    ui::Timer Timer2;
+    ui::GroupBox GroupBox1;
+    ui::Label Label1, Label3, Label5, Label7, Label8, Label6, Label4, Label2;
+    ui::GroupBox GroupBox2;
+    ui::Label Label9;
+    ui::ProgressBar ProgressBar1;
+    ui::Label Label10;
+    ui::GroupBox GroupBox3;
+    ui::Shape Shape2, Shape1;
+    ui::Timer Timer3;
+    ui::PaintBox PaintBox1, PaintBox2;
+    ui::Shape Shape3, Shape4;
+    ui::Label Label11, Label12;
+    ui::Timer Timer4;
+    ui::GroupBox GroupBox5;
+    ui::Timer Timer5;
+    ui::Label Label15, Label16;
+    ui::GroupBox GroupBox4;
+    ui::ListBox ListBox1;
+    ui::Image Img_Info;
+    ui::ComboBox DriveComboBox1;
+    ui::Label Label13, Label14, Label21, Label22, Label23, Label24;
+    ui::GroupBox GroupBox6;
+    ui::Timer Timer6;
+    ui::ListView ListView1;
+    ui::Timer Timer7;
+    ui::Label Label25, Label26, Label27, Label28, Label29;
+    ui::ListBox ListBox2;
+    ui::Label Label30;
+    ui::GroupBox GroupBox7;
+    ui::Label Label19, Label17, Label20, Label18;
+    ui::GroupBox GroupBox8;
+    ui::Label Label31, Label32;
+    ui::Label Label33, Label34;
+    ui::Image Image1;
+    ui::Label Label35, LabVer, Label37, Label38;
+    ui::LinkLabel RzURLLabel1, RzURLLabel2;
+
+    // Handlers.
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void TabbedNotebook1Change(int newTab, bool& allowChange);
+    void Timer4Timer();
+    void Timer5Timer();
+    void FormShow();
+    void DriveComboBox1Change();
+    void Timer6Timer();
+    void Timer7Timer();
+    void FormCreate();
+
+    void DoShow() override { FormShow(); }
+    bool PreTranslateMessage(const MSG& message) override;
+
+private:
+    // Builds every component from the window's design, in declaration order.
+    void CreateComponents();
+};
+
+// The one main window, from the moment its construction begins until it is destroyed.
+extern TFormMain* FormMain;

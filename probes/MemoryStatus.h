@@ -1,0 +1,15 @@
+#pragma once
+#include <cstdint>
+
+// The system's memory figures from one query. 64-bit counts: a 32-bit query caps or garbles
+// them on any machine with more than 4 GB.
+struct MemoryStatus {
+    std::uint32_t load = 0;  // share of memory in use, 0..100
+    std::uint64_t totalPhys = 0;
+    std::uint64_t availPhys = 0;
+    std::uint64_t totalPageFile = 0;
+    std::uint64_t availPageFile = 0;
+};
+
+// Asks Windows for its memory status. Throws std::system_error when the query fails.
+MemoryStatus QueryMemoryStatus();

@@ -1,0 +1,34 @@
+#pragma once
+#include <exception>
+#include <string>
+
+#include "ui/Form.h"
+
+namespace ui {
+
+// The program's application object: its title, the default error handler and the
+// message loop of the main window.
+class Application : public ExceptionSink {
+public:
+    Application();
+
+    // The executable's name without folder and extension, lower case after the first letter.
+    const std::string& Title() const { return title_; }
+
+    // Shows `main` (DoShow first, then centred and visible) and runs the message loop
+    // until it is closed. Always returns the exit code 0.
+    int Run(Form& main);
+
+    // The default error handler: a modal box with the error icon, the exception's message
+    // and the application title; the loop goes on afterwards.
+    void HandleException(std::exception_ptr error) noexcept override;
+
+private:
+    std::string title_;
+    HWND mainWindow_ = nullptr;
+};
+
+// The message of an exception, in UTF-8.
+std::string ExceptionMessage(std::exception_ptr error);
+
+}  // namespace ui

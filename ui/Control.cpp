@@ -1,0 +1,46 @@
+#include "ui/Control.h"
+
+#include "common/Placement.h"
+#include "ui/Unicode.h"
+
+namespace ui {
+
+Font MakeFont(const FontSpec& spec, int dpi) {
+    return Font(CreateFontW(ScaleForDpi(spec.height, dpi), 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                            spec.underline ? TRUE : FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, spec.face));
+}
+
+RECT ScaleBounds(const Bounds& bounds, int dpi) {
+    const int left = ScaleForDpi(bounds.left, dpi);
+    const int top = ScaleForDpi(bounds.top, dpi);
+    return {left, top, left + ScaleForDpi(bounds.width, dpi), top + ScaleForDpi(bounds.height, dpi)};
+}
+
+void Control::CreateControl(Wnd& parent, const wchar_t* className, std::string_view text, DWORD style,
+                            DWORD exStyle, const Bounds& bounds, const FontSpec& font, bool ownClass) {
+    bounds_ = bounds;
+    font_ = font;
+    const int dpi = parent.Dpi();
+    const std::wstring wide = Widen(text);
+    const RECT rect = ScaleBounds(bounds, dpi);
+    style |= WS_CHILD;
+    if (ownClass)
+        CreateOwn(className, wide.c_str(), style, exStyle, rect, parent.Handle());
+    else
+        CreateStandard(className, wide.c_str(), style, exStyle, rect, parent.Handle());
+    hfont_ = MakeFont(font_, dpi);
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(hfont_.Get()), FALSE);
+}
+
+void Control::ApplyDpi(int dpi) {
+    Font font = MakeFont(font_, dpi);
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+    hfont_ = std::move(font);  // the old font is deleted only after the control let go of it
+    const RECT rect = ScaleBounds(bounds_, dpi);
+    SetWindowPos(Handle(), nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+}  // namespace ui

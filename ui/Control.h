@@ -1,0 +1,62 @@
+#pragma once
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "ui/Gdi.h"
+#include "ui/Wnd.h"
+
+namespace ui {
+
+// Position and size at 96 DPI, relative to the parent's client area.
+struct Bounds {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// A font as designed: face, height in pixels at 96 DPI (negative: character height), style.
+struct FontSpec {
+    const wchar_t* face = L"Arial";
+    int height = -11;
+    bool bold = false;
+    bool underline = false;
+};
+
+// The window font and the colours controls are drawn in.
+inline constexpr FontSpec kWindowFont{};
+inline constexpr COLORREF kRed = RGB(255, 0, 0);
+
+// Makes the GDI font for `spec` at `dpi`.
+Font MakeFont(const FontSpec& spec, int dpi);
+// The pixel rectangle of `bounds` at `dpi`.
+RECT ScaleBounds(const Bounds& bounds, int dpi);
+
+// A child window with a designed place and font, laid out again when the DPI changes.
+class Control : public Wnd {
+public:
+    const Bounds& DesignBounds() const { return bounds_; }
+    const FontSpec& DesignFont() const { return font_; }
+    bool Visible() const { return IsWindowVisible(Handle()) != FALSE; }
+    void SetVisible(bool visible) { ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE); }
+
+    // Places the control and makes its font for `dpi`; controls that size themselves to
+    // their content override it.
+    virtual void ApplyDpi(int dpi);
+
+protected:
+    // Creates the window: a standard control class, or one of ours when `ownClass` is set.
+    void CreateControl(Wnd& parent, const wchar_t* className, std::string_view text, DWORD style, DWORD exStyle,
+                       const Bounds& bounds, const FontSpec& font, bool ownClass = false);
+    HFONT CurrentFont() const { return hfont_.Get(); }
+    void SetDesignBounds(const Bounds& bounds) { bounds_ = bounds; }
+
+private:
+    Bounds bounds_;
+    FontSpec font_;
+    Font hfont_;
+};
+
+}  // namespace ui

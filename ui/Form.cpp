@@ -1,0 +1,93 @@
+#include "ui/Form.h"
+
+#include "common/Placement.h"
+#include "ui/Control.h"
+#include "ui/Dpi.h"
+#include "ui/Timer.h"
+#include "ui/Unicode.h"
+
+namespace ui {
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
+BOOL CALLBACK ApplyDpiToChild(HWND child, LPARAM dpi) {
+    if (auto* control = dynamic_cast<Control*>(Wnd::FromHandle(child))) control->ApplyDpi(static_cast<int>(dpi));
+    return TRUE;
+}
+
+}  // namespace
+
+void Form::CreateForm(std::string_view caption, int clientWidth, int clientHeight) {
+    clientWidth_ = clientWidth;
+    clientHeight_ = clientHeight;
+    // The window class carries the form's name, so tools and tests find the window by it.
+    RegisterOwnClass(L"TFormMain", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    CreateOwn(L"TFormMain", Widen(caption).c_str(), kStyle, kExStyle,
+              {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + clientWidth, CW_USEDEFAULT + clientHeight}, nullptr);
+    const RECT outer = OuterRect(Dpi());
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT Form::OuterRect(int dpi) const {
+    return WindowRectForClient({0, 0, ScaleForDpi(clientWidth_, dpi), ScaleForDpi(clientHeight_, dpi)}, kStyle,
+                               kExStyle, dpi);
+}
+
+void Form::ShowCentred() {
+    RECT outer;
+    GetWindowRect(Handle(), &outer);
+    const Point origin = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                       outer.right - outer.left, outer.bottom - outer.top);
+    SetWindowPos(Handle(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(Handle(), SW_SHOW);
+    UpdateWindow(Handle());
+}
+
+UINT_PTR Form::AddTimer(Timer& timer) {
+    timers_.push_back(&timer);
+    return timers_.size();  // ids start at 1
+}
+
+void Form::RemoveTimer(UINT_PTR id) {
+    if (id >= 1 && id <= timers_.size()) timers_[id - 1] = nullptr;
+}
+
+void Form::ApplyDpi(int dpi, const RECT* suggested) {
+    EnumChildWindows(Handle(), ApplyDpiToChild, dpi);
+    RECT outer = OuterRect(dpi);
+    const int left = suggested ? suggested->left : 0;
+    const int top = suggested ? suggested->top : 0;
+    SetWindowPos(Handle(), nullptr, left, top, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (suggested ? 0 : SWP_NOMOVE));
+}
+
+LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_TIMER:
+        if (wParam >= 1 && wParam <= timers_.size() && timers_[wParam - 1]) timers_[wParam - 1]->Fire();
+        return 0;
+    case WM_DPICHANGED:
+        ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (HWND focus = GetFocus(); focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+        } else if (!HIWORD(wParam)) {
+            HWND target = lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_)
+                              ? lastFocus_
+                              : GetNextDlgTabItem(Handle(), nullptr, FALSE);
+            if (target) SetFocus(target);
+        }
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return Wnd::OnMessage(message, wParam, lParam);
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,129 @@
+#pragma once
+#include <windows.h>
+
+#include <utility>
+
+namespace ui {
+
+// Owner of one GDI object (font, brush, pen, bitmap): deletes it once, moves, never copies.
+template <typename Handle>
+class GdiObject {
+public:
+    GdiObject() = default;
+    explicit GdiObject(Handle handle) : handle_(handle) {}
+    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    GdiObject& operator=(GdiObject&& other) noexcept {
+        if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+        return *this;
+    }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    ~GdiObject() { Reset(); }
+
+    Handle Get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    void Reset(Handle handle = nullptr) {
+        if (handle_) DeleteObject(handle_);
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = nullptr;
+};
+
+using Font = GdiObject<HFONT>;
+using Brush = GdiObject<HBRUSH>;
+using Pen = GdiObject<HPEN>;
+using Bitmap = GdiObject<HBITMAP>;
+
+// Owner of an icon loaded from resources without LR_SHARED.
+class Icon {
+public:
+    Icon() = default;
+    explicit Icon(HICON icon) : icon_(icon) {}
+    Icon(Icon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
+    Icon& operator=(Icon&& other) noexcept {
+        if (this != &other) {
+            if (icon_) DestroyIcon(icon_);
+            icon_ = std::exchange(other.icon_, nullptr);
+        }
+        return *this;
+    }
+    Icon(const Icon&) = delete;
+    Icon& operator=(const Icon&) = delete;
+    ~Icon() { if (icon_) DestroyIcon(icon_); }
+    HICON Get() const { return icon_; }
+
+private:
+    HICON icon_ = nullptr;
+};
+
+// Selects an object into a DC for one scope. The object that was there is selected back
+// on exit: a DC must never be released or deleted holding one of our objects.
+class SelectObjectScope {
+public:
+    SelectObjectScope(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+    ~SelectObjectScope() { SelectObject(dc_, old_); }
+    SelectObjectScope(const SelectObjectScope&) = delete;
+    SelectObjectScope& operator=(const SelectObjectScope&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// BeginPaint/EndPaint for one WM_PAINT (a borrowed DC, valid for the scope only).
+class PaintScope {
+public:
+    explicit PaintScope(HWND window) : window_(window) { dc_ = BeginPaint(window, &ps_); }
+    ~PaintScope() { EndPaint(window_, &ps_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC Dc() const { return dc_; }
+    const RECT& Dirty() const { return ps_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
+// A window's client DC for one scope.
+class ClientDc {
+public:
+    explicit ClientDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~ClientDc() { ReleaseDC(window_, dc_); }
+    ClientDc(const ClientDc&) = delete;
+    ClientDc& operator=(const ClientDc&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// An off-screen DC with a bitmap of the given size selected, for flicker-free painting.
+class BackBuffer {
+public:
+    BackBuffer(HDC target, int width, int height)
+        : dc_(CreateCompatibleDC(target)), bitmap_(CreateCompatibleBitmap(target, width, height)),
+          select_(dc_.Get(), bitmap_.Get()) {}
+    ~BackBuffer() = default;
+    BackBuffer(const BackBuffer&) = delete;
+    BackBuffer& operator=(const BackBuffer&) = delete;
+    HDC Dc() const { return dc_.Get(); }
+
+private:
+    struct OwnedDc {
+        explicit OwnedDc(HDC dc) : dc_(dc) {}
+        ~OwnedDc() { DeleteDC(dc_); }
+        HDC Get() const { return dc_; }
+        HDC dc_;
+    };
+    // Declaration order matters: the bitmap is selected out (select_) before either is deleted.
+    OwnedDc dc_;
+    Bitmap bitmap_;
+    SelectObjectScope select_;
+};
+
+}  // namespace ui

@@ -1,0 +1,28 @@
+#pragma once
+#include <vector>
+
+#include "ui/Control.h"
+
+namespace ui {
+
+class Graphic;
+
+// A captioned frame (a BUTTON group box) that is also the parent of the controls inside
+// it, and draws its windowless pieces over its own face, double-buffered.
+class GroupBox : public Control {
+public:
+    void Create(Wnd& parent, const Bounds& bounds, std::string_view caption);
+    void AddGraphic(Graphic& graphic) { graphics_.push_back(&graphic); }
+    void InvalidateArea(const RECT& rect) { InvalidateRect(Handle(), &rect, FALSE); }
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void Paint();
+
+    std::vector<Graphic*> graphics_;
+};
+
+}  // namespace ui

@@ -1,0 +1,55 @@
+#include "ui/Image.h"
+
+namespace ui {
+namespace {
+constexpr wchar_t kClassName[] = L"KestraneImage";
+}
+
+void Image::Create(Wnd& parent, const Bounds& bounds) {
+    RegisterOwnClass(kClassName, 0, nullptr);
+    CreateControl(parent, kClassName, "", WS_VISIBLE, 0, bounds, kWindowFont, true);
+}
+
+void Image::SetIcon(const wchar_t* name) {
+    iconName_ = name;
+    LoadIconForSize();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Image::ApplyDpi(int dpi) {
+    Control::ApplyDpi(dpi);
+    if (iconName_) LoadIconForSize();
+}
+
+void Image::LoadIconForSize() {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    icon_ = Icon(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), iconName_, IMAGE_ICON, client.right, client.bottom, 0)));
+}
+
+LRESULT Image::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PaintScope paint(Handle());
+        Paint(paint.Dc());
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        Paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    default:
+        return Control::OnMessage(message, wParam, lParam);
+    }
+}
+
+void Image::Paint(HDC dc) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    if (icon_.Get()) DrawIconEx(dc, 0, 0, icon_.Get(), client.right, client.bottom, 0, nullptr, DI_NORMAL);
+}
+
+}  // namespace ui

@@ -1,0 +1,72 @@
+#include "ui/Label.h"
+
+#include <algorithm>
+
+#include "common/Placement.h"
+#include "ui/Unicode.h"
+
+namespace ui {
+
+void Label::Create(Wnd& parent, const Bounds& bounds, std::string_view caption, const FontSpec& font,
+                   std::optional<COLORREF> color, Align align) {
+    CreateLabel(parent, bounds, caption, font, color, align, 0);
+}
+
+void Label::CreateLabel(Wnd& parent, const Bounds& bounds, std::string_view caption, const FontSpec& font,
+                        std::optional<COLORREF> color, Align align, DWORD extraStyle) {
+    caption_ = caption;
+    color_ = color;
+    align_ = align;
+    const DWORD style = WS_VISIBLE | SS_NOPREFIX | (align == Align::Right ? SS_RIGHT : SS_LEFT) | extraStyle;
+    CreateControl(parent, L"STATIC", caption, style, 0, bounds, font);
+    AutoSize();
+}
+
+void Label::SetCaption(std::string_view caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    SetText(caption_);
+    AutoSize();
+}
+
+COLORREF Label::Color() const { return color_ ? *color_ : GetSysColor(COLOR_WINDOWTEXT); }
+
+void Label::SetColor(COLORREF color) {
+    color_ = color;
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Label::ApplyDpi(int dpi) {
+    Control::ApplyDpi(dpi);
+    AutoSize();
+}
+
+void Label::AutoSize() {
+    const int dpi = Dpi();
+    const std::wstring text = Widen(caption_);
+    RECT measured{0, 0, 0, 0};
+    {
+        ClientDc dc(Handle());
+        SelectObjectScope font(dc.Get(), CurrentFont());
+        // An empty text still takes one line's height.
+        DrawTextW(dc.Get(), text.empty() ? L" " : text.c_str(), -1, &measured,
+                  DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    const int width = text.empty() ? 0 : measured.right;
+    // Linked fonts for Chinese may stand taller than the Latin face: never cut them.
+    const int height = std::max<int>(measured.bottom, ScaleForDpi(DesignBounds().height, dpi));
+    const RECT design = ScaleBounds(DesignBounds(), dpi);
+    const int left = align_ == Align::Right ? design.right - width : design.left;
+    SetWindowPos(Handle(), nullptr, left, design.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Label::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message != WM_CTLCOLORSTATIC) return false;
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    SetTextColor(dc, Color());
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    return true;
+}
+
+}  // namespace ui
