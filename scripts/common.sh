@@ -49,9 +49,12 @@ make_prefix() {
     touch "$WINEPREFIX/.kestrane-ready"
 }
 
-# Keeps one wineserver for the whole run, detached from any pipe of ours.
+# Keeps one wineserver for the whole run, detached from any pipe of ours. Wine's own
+# services start with the first program and live as long as the server: start them here,
+# or they inherit the pipes of the first test and CTest waits for them until it times out.
 start_wineserver() {
     "$WINESERVER" -p 60 </dev/null >/dev/null 2>&1 &
+    "$WINE64" cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 stop_session() {

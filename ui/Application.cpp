@@ -39,6 +39,14 @@ Application::Application() : title_(ApplicationTitle(ModulePath())) {
 }
 
 int Application::Run(Form& main) {
+    Show(main);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) Deliver(main, message);
+    mainWindow_ = nullptr;
+    return 0;
+}
+
+void Application::Show(Form& main) {
     mainWindow_ = main.Handle();
     try {
         main.DoShow();
@@ -46,15 +54,12 @@ int Application::Run(Form& main) {
         HandleException(std::current_exception());
     }
     main.ShowCentred();
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (main.Handle() && (main.PreTranslateMessage(message) || IsDialogMessageW(main.Handle(), &message)))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    mainWindow_ = nullptr;
-    return 0;
+}
+
+void Application::Deliver(Form& main, MSG& message) {
+    if (main.Handle() && (main.PreTranslateMessage(message) || IsDialogMessageW(main.Handle(), &message))) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
 }
 
 void Application::HandleException(std::exception_ptr error) noexcept {

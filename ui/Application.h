@@ -18,6 +18,10 @@ public:
     // Shows `main` (DoShow first, then centred and visible) and runs the message loop
     // until it is closed. Always returns the exit code 0.
     int Run(Form& main);
+    // The two halves of Run: showing the main window, and delivering one message of the loop
+    // (the form's own keys first, then dialog navigation, then the window procedure).
+    void Show(Form& main);
+    static void Deliver(Form& main, MSG& message);
 
     // The default error handler: a modal box with the error icon, the exception's message
     // and the application title; the loop goes on afterwards.

@@ -1,4 +1,5 @@
 #pragma once
+#include <windows.h>
 #include <commctrl.h>
 
 #include "ui/Control.h"

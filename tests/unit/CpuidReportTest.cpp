@@ -46,6 +46,14 @@ struct TCaseName {
     }
 };
 
+// Prints a case as its row name in test listings, not as a dump of its bytes.
+template <typename TCase>
+    requires requires(const TCase& c) { c.name; }
+void PrintTo(const TCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 // Lines `first`..`last` (1-based, as the report is numbered) of a report.
 std::vector<TReportLine> Lines(const std::vector<TReportLine>& report, std::size_t first, std::size_t last)
 {

@@ -1,0 +1,75 @@
+#include "MainWindowFixture.h"
+
+#include "ui/Unicode.h"
+
+namespace {
+MessageBoxWatcher* activeWatcher = nullptr;  // thread timers carry no context of their own
+}
+
+void MainWindowTest::SetUp() {}
+
+void MainWindowTest::TearDown() { form_.reset(); }
+
+void MainWindowTest::Create() { form_ = std::make_unique<TFormMain>(app_); }
+
+void MainWindowTest::CreateAndShow() {
+    Create();
+    app_.Show(*form_);
+}
+
+void MainWindowTest::PumpFor(std::chrono::milliseconds duration) {
+    PumpUntil([] { return false; }, duration);
+}
+
+bool MainWindowTest::PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= end) return false;
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ui::Application::Deliver(*form_, message);
+        if (done()) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+    return true;
+}
+
+std::string WindowText(HWND window) {
+    wchar_t buffer[512] = {};
+    SendMessageW(window, WM_GETTEXT, std::size(buffer), reinterpret_cast<LPARAM>(buffer));
+    return ui::Narrow(buffer);
+}
+
+RECT RectInParent(HWND child) {
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+MessageBoxWatcher::MessageBoxWatcher() {
+    activeWatcher = this;
+    timer_ = SetTimer(nullptr, 0, 20, Poll);
+}
+
+MessageBoxWatcher::~MessageBoxWatcher() {
+    KillTimer(nullptr, timer_);
+    activeWatcher = nullptr;
+}
+
+void CALLBACK MessageBoxWatcher::Poll(HWND, UINT, UINT_PTR, DWORD) {
+    if (activeWatcher)
+        EnumThreadWindows(GetCurrentThreadId(), Inspect, reinterpret_cast<LPARAM>(activeWatcher));
+}
+
+BOOL CALLBACK MessageBoxWatcher::Inspect(HWND window, LPARAM self) {
+    wchar_t className[32] = {};
+    GetClassNameW(window, className, static_cast<int>(std::size(className)));
+    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    auto* watcher = reinterpret_cast<MessageBoxWatcher*>(self);
+    if (watcher->seen_.insert(window).second) {
+        watcher->lastCaption_ = WindowText(window);
+        watcher->lastText_ = WindowText(GetDlgItem(window, 0xFFFF));  // the box's message text
+        PostMessageW(window, WM_COMMAND, IDOK, 0);
+    }
+    return TRUE;
+}

@@ -1,0 +1,52 @@
+#include <stdexcept>
+
+#include "MainWindowFixture.h"
+#include "app/Handlers.h"
+
+namespace {
+
+TEST_F(MainWindowTest, TimersRunOnTheirScheduleAndOneShotsStayOff) {
+    Create();
+    TFormMain& f = *form_;
+    struct Expected { ui::Timer& timer; UINT interval; bool staysOn; };
+    const Expected timers[] = {{f.Timer1, 1, false},   {f.Timer2, 1, true},  {f.Timer3, 200, true},
+                               {f.Timer4, 1, false},   {f.Timer5, 1000, true}, {f.Timer6, 500, false},
+                               {f.Timer7, 1000, true}};
+    for (const Expected& e : timers) {
+        EXPECT_TRUE(e.timer.Enabled());  // every timer is on from its creation
+        EXPECT_EQ(e.timer.Interval(), e.interval);
+    }
+    app_.Show(f);
+    ASSERT_TRUE(PumpUntil([&] { return !f.Timer1.Enabled() && !f.Timer4.Enabled() && !f.Timer6.Enabled(); }));
+    PumpFor(std::chrono::milliseconds(1200));  // past one tick of the slowest timers
+    for (const Expected& e : timers) EXPECT_EQ(e.timer.Enabled(), e.staysOn) << e.interval;
+}
+
+TEST_F(MainWindowTest, AnUncaughtHandlerErrorShowsExactlyOneBoxAndADroppedOneNone) {
+    CreateAndShow();
+    MessageBoxWatcher boxes;
+
+    int droppedTicks = 0;
+    ui::Timer dropping;
+    dropping.Create(*form_, 10, [&] {
+        ++droppedTicks;
+        DropExceptions([] { throw std::runtime_error("dropped"); });
+    });
+    ASSERT_TRUE(PumpUntil([&] { return droppedTicks >= 5; }));
+    EXPECT_EQ(boxes.Count(), 0);
+    dropping.SetEnabled(false);
+
+    ui::Timer reporting;
+    reporting.Create(*form_, 10, [&] {
+        reporting.SetEnabled(false);  // a one-shot, like the service list's timer
+        throw std::runtime_error("the listing failed");
+    });
+    ASSERT_TRUE(PumpUntil([&] { return boxes.Count() > 0; }));
+    PumpFor(std::chrono::milliseconds(300));
+    EXPECT_EQ(boxes.Count(), 1);
+    EXPECT_EQ(boxes.LastText(), "the listing failed");
+    EXPECT_EQ(boxes.LastCaption(), app_.Title());
+    EXPECT_TRUE(IsWindow(form_->Handle()));  // the loop goes on
+}
+
+}  // namespace
