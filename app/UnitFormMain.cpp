@@ -4,9 +4,11 @@
 #include "app/ProductInfo.h"
 #include "common/MegabyteText.h"
 #include "common/UPub_Version.h"
+#include "probes/Cpuid.h"
 #include "probes/MemoryStatus.h"
 
 TFormMain* FormMain = nullptr;
+int ReportLineY = 0;
 
 TFormMain::TFormMain(ui::ExceptionSink& errors) : ui::Form(errors) {
     FormMain = this;
@@ -69,8 +71,16 @@ void TFormMain::FormCreate() {
 void TFormMain::FormShow() {}
 
 // The processor report; one complete report switches the timer off. Errors reach the
-// default handler and the timer stays on, so the next tick makes the whole report again.
-void TFormMain::Timer1Timer() { Timer1.SetEnabled(false); }
+// default handler and the timer stays on, so the next tick makes the whole report again;
+// while the box about one failure is open, further failures are not reported again.
+void TFormMain::Timer1Timer() {
+    reportErrors_.Run(Errors(), [this] {
+        ClearReport();
+        const TCpuidSnapshot snapshot = ReadCpuidSnapshot();
+        for (const TReportLine& line : DecodeProcessorReport(snapshot)) WriteReportLine(line.label, line.value);
+        Timer1.SetEnabled(false);
+    });
+}
 
 // The memory figures, all six from one query.
 void TFormMain::Timer2Timer() {

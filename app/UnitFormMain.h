@@ -13,6 +13,7 @@
 #include "ui/ListView.h"
 #include "ui/Notebook.h"
 #include "ui/ProgressBar.h"
+#include "ui/SingleErrorBox.h"
 #include "ui/Timer.h"
 
 // Stands for the application manifest, which lives in the executable's resources; the
@@ -80,13 +81,23 @@ public:
     void Timer7Timer();
     void FormCreate();
 
+    // The report canvas on Img_Info: ClearReport whitens it and puts ReportLineY back at the
+    // top; WriteReportLine writes a red label and a black value on one line and moves down.
+    void ClearReport();
+    void WriteReportLine(const std::string& label, const std::string& value);
+
     void DoShow() override { FormShow(); }
     bool PreTranslateMessage(const MSG& message) override;
 
 private:
     // Builds every component from the window's design, in declaration order.
     void CreateComponents();
+
+    ui::SingleErrorBox reportErrors_;
+    std::string reportText_;  // the report as text: Img_Info's window text
 };
 
 // The one main window, from the moment its construction begins until it is destroyed.
 extern TFormMain* FormMain;
+// The top of the next line of the processor report, in pixels at 96 DPI.
+extern int ReportLineY;

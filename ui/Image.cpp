@@ -16,6 +16,15 @@ void Image::SetIcon(const wchar_t* name) {
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+Canvas& Image::GetCanvas() {
+    if (!canvas_) {
+        RECT client;
+        GetClientRect(Handle(), &client);
+        canvas_ = std::make_unique<Canvas>(client.right, client.bottom);
+    }
+    return *canvas_;
+}
+
 void Image::ApplyDpi(int dpi) {
     Control::ApplyDpi(dpi);
     if (iconName_) LoadIconForSize();
@@ -48,6 +57,13 @@ LRESULT Image::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Image::Paint(HDC dc) {
     RECT client;
     GetClientRect(Handle(), &client);
+    if (canvas_) {
+        // After a DPI change the bitmap keeps the size it was drawn at: stretch it to fit.
+        SetStretchBltMode(dc, HALFTONE);
+        StretchBlt(dc, 0, 0, client.right, client.bottom, canvas_->Dc(), 0, 0, canvas_->Width(), canvas_->Height(),
+                   SRCCOPY);
+        return;
+    }
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
     if (icon_.Get()) DrawIconEx(dc, 0, 0, icon_.Get(), client.right, client.bottom, 0, nullptr, DI_NORMAL);
 }

@@ -1,15 +1,23 @@
 #pragma once
+#include <memory>
+
+#include "ui/Canvas.h"
 #include "ui/Control.h"
 
 namespace ui {
 
-// A picture: an icon drawn at the control's size, or nothing. Its window text carries
-// what the picture says, for screen readers and copying.
+// A picture: an icon drawn at the control's size, a bitmap to draw on, or nothing. Its
+// window text carries what the picture says, for screen readers and copying.
 class Image : public Control {
 public:
     void Create(Wnd& parent, const Bounds& bounds);
     // Loads icon resource `name` at the control's size (scaled with the DPI).
     void SetIcon(const wchar_t* name);
+    // The bitmap to draw on, made at the control's size on first use and kept for the
+    // control's life. Call Invalidate after drawing.
+    Canvas& GetCanvas();
+    bool HasCanvas() const { return canvas_ != nullptr; }
+    void Invalidate() { InvalidateRect(Handle(), nullptr, FALSE); }
 
     void ApplyDpi(int dpi) override;
 
@@ -22,6 +30,7 @@ private:
 
     const wchar_t* iconName_ = nullptr;
     Icon icon_;
+    std::unique_ptr<Canvas> canvas_;
 };
 
 }  // namespace ui

@@ -26,9 +26,10 @@ bool MainWindowTest::PumpUntil(const std::function<bool()>& done, std::chrono::m
     while (!done()) {
         if (std::chrono::steady_clock::now() >= end) return false;
         MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ui::Application::Deliver(*form_, message);
-        if (done()) break;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            ui::Application::Deliver(*form_, message);  // one at a time: a fast timer never lets the queue run dry
+        else
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     }
     return true;
 }
@@ -46,7 +47,7 @@ RECT RectInParent(HWND child) {
     return rect;
 }
 
-MessageBoxWatcher::MessageBoxWatcher() {
+MessageBoxWatcher::MessageBoxWatcher(std::chrono::milliseconds keepOpen) : keepOpen_(keepOpen) {
     activeWatcher = this;
     timer_ = SetTimer(nullptr, 0, 20, Poll);
 }
@@ -66,10 +67,12 @@ BOOL CALLBACK MessageBoxWatcher::Inspect(HWND window, LPARAM self) {
     GetClassNameW(window, className, static_cast<int>(std::size(className)));
     if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
     auto* watcher = reinterpret_cast<MessageBoxWatcher*>(self);
-    if (watcher->seen_.insert(window).second) {
+    const auto now = std::chrono::steady_clock::now();
+    const auto [entry, isNew] = watcher->seen_.try_emplace(window, now);
+    if (isNew) {
         watcher->lastCaption_ = WindowText(window);
         watcher->lastText_ = WindowText(GetDlgItem(window, 0xFFFF));  // the box's message text
-        PostMessageW(window, WM_COMMAND, IDOK, 0);
     }
+    if (now - entry->second >= watcher->keepOpen_) PostMessageW(window, WM_COMMAND, IDOK, 0);
     return TRUE;
 }

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
-#include <set>
+#include <map>
 #include <string>
 
 #include "app/UnitFormMain.h"
@@ -39,10 +39,11 @@ std::string WindowText(HWND window);
 RECT RectInParent(HWND child);
 
 // Watches for message boxes of this thread while the test pumps: counts each one once and
-// answers it with OK, so a test can say how many boxes an action raised.
+// answers it with OK once it has been open for `keepOpen`, so a test can say how many boxes
+// an action raised.
 class MessageBoxWatcher {
 public:
-    MessageBoxWatcher();
+    explicit MessageBoxWatcher(std::chrono::milliseconds keepOpen = std::chrono::milliseconds(0));
     ~MessageBoxWatcher();
     int Count() const { return static_cast<int>(seen_.size()); }
     const std::string& LastText() const { return lastText_; }
@@ -53,7 +54,8 @@ private:
     static BOOL CALLBACK Inspect(HWND window, LPARAM self);
 
     UINT_PTR timer_ = 0;
-    std::set<HWND> seen_;
+    std::chrono::milliseconds keepOpen_;
+    std::map<HWND, std::chrono::steady_clock::time_point> seen_;
     std::string lastText_;
     std::string lastCaption_;
 };

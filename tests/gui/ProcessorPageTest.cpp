@@ -1,0 +1,110 @@
+#include <stdexcept>
+#include <vector>
+
+#include "MainWindowFixture.h"
+#include "common/Placement.h"
+#include "probes/Cpuid.h"
+#include "ui/SingleErrorBox.h"
+
+namespace {
+
+// The canvas's pixels, top row first, as 0x00RRGGBB.
+class Pixels {
+public:
+    explicit Pixels(ui::Canvas& canvas) : width_(canvas.Width()), height_(canvas.Height()) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        pixels_.resize(static_cast<std::size_t>(width_) * height_);
+        GetDIBits(canvas.Dc(), canvas.Bitmap(), 0, static_cast<UINT>(height_), pixels_.data(), &info, DIB_RGB_COLORS);
+    }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int R(int x, int y) const { return (At(x, y) >> 16) & 0xFF; }
+    int G(int x, int y) const { return (At(x, y) >> 8) & 0xFF; }
+    int B(int x, int y) const { return At(x, y) & 0xFF; }
+    bool White(int x, int y) const { return (At(x, y) & 0xFFFFFF) == 0xFFFFFF; }
+    // Antialiased glyphs blend into the white cells: judge ink by its hue, not exact values.
+    bool Red(int x, int y) const { return R(x, y) > 150 && G(x, y) < R(x, y) - 80 && B(x, y) < R(x, y) - 80; }
+    bool Dark(int x, int y) const { return R(x, y) < 140 && G(x, y) < 140 && B(x, y) < 140; }
+
+private:
+    std::uint32_t At(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
+    int width_;
+    int height_;
+    std::vector<std::uint32_t> pixels_;
+};
+
+TEST_F(MainWindowTest, ProcessorReportIsDrawnOnceAsRedLabelsAndBlackValues) {
+    CreateAndShow();
+    ASSERT_TRUE(PumpUntil([this] { return !form_->Timer1.Enabled(); }));
+    PumpFor(std::chrono::milliseconds(100));
+    EXPECT_FALSE(form_->Timer1.Enabled());  // once off, it stays off
+
+    const std::vector<TReportLine> report = DecodeProcessorReport(ReadCpuidSnapshot());
+    EXPECT_EQ(ReportLineY, 5 + 13 * static_cast<int>(report.size()));
+    EXPECT_EQ(ReportLineY, HasExtendedReport(ReadCpuidSnapshot()) ? 317 : 278);
+
+    ui::Image& image = form_->Img_Info;
+    ASSERT_TRUE(image.HasCanvas());
+    const Pixels pixels(image.GetCanvas());
+    RECT client;
+    GetClientRect(image.Handle(), &client);
+    EXPECT_EQ(pixels.Width(), client.right);
+    EXPECT_EQ(pixels.Height(), client.bottom);
+
+    const int dpi = image.Dpi();
+    const int left = ScaleForDpi(15, dpi);
+    for (int x = 0; x < pixels.Width(); ++x)  // the rows above the first line stay white
+        for (int y = 0; y < ScaleForDpi(5, dpi); ++y) ASSERT_TRUE(pixels.White(x, y)) << x << "," << y;
+    for (std::size_t i = 0; i < report.size(); ++i) {
+        const int top = ScaleForDpi(5 + 13 * static_cast<int>(i), dpi);
+        const int bottom = std::min(pixels.Height(), ScaleForDpi(5 + 13 * static_cast<int>(i + 1), dpi));
+        int firstRed = pixels.Width(), redCount = 0, darkCount = 0, inkLeftOfMargin = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < pixels.Width(); ++x) {
+                if (pixels.Red(x, y)) firstRed = std::min(firstRed, x), ++redCount;
+                if (pixels.Dark(x, y)) ++darkCount;
+                if (x < left && !pixels.White(x, y)) ++inkLeftOfMargin;
+            }
+        const TReportLine& line = report[i];
+        EXPECT_EQ(redCount > 0, !line.label.empty()) << "line " << i + 1;
+        EXPECT_EQ(darkCount > 0, !line.value.empty()) << "line " << i + 1;
+        EXPECT_EQ(inkLeftOfMargin, 0) << "line " << i + 1;
+        if (redCount > 0 && line.label.front() != ' ') {  // a label's leading blanks are ink-free
+            EXPECT_LE(firstRed, left + ScaleForDpi(3, dpi)) << "line " << i + 1;
+        }
+    }
+    // Below the last line the canvas is white.
+    for (int y = ScaleForDpi(ReportLineY, dpi); y < pixels.Height(); ++y)
+        for (int x = 0; x < pixels.Width(); ++x) ASSERT_TRUE(pixels.White(x, y)) << x << "," << y;
+
+    // The same report as text, one line per report line.
+    const std::string text = image.Text();
+    EXPECT_EQ(text.substr(0, std::string("处理器\r\n   - 供货商ID: ").size()), "处理器\r\n   - 供货商ID: ");
+    std::size_t lines = 1;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
+    EXPECT_EQ(lines, report.size());
+}
+
+TEST_F(MainWindowTest, AFailingReportShowsOneBoxAtATimeAndIsTriedAgain) {
+    CreateAndShow();
+    MessageBoxWatcher boxes(std::chrono::milliseconds(300));
+    ui::SingleErrorBox guard;
+    int attempts = 0;
+    ui::Timer failing;
+    failing.Create(*form_, 10, [&] {
+        guard.Run(form_->Errors(), [&] {
+            ++attempts;
+            throw std::runtime_error("report failed");
+        });
+    });
+    // Each box stays open for 300 ms while the timer keeps failing every 10 ms.
+    ASSERT_TRUE(PumpUntil([&] { return boxes.Count() >= 2; }));
+    failing.SetEnabled(false);
+    PumpFor(std::chrono::milliseconds(200));
+    EXPECT_EQ(boxes.Count(), 2);
+    EXPECT_GT(attempts, 2);  // failures while a box was open were tried, not reported
+    EXPECT_FALSE(guard.Open());
+}
+
+}  // namespace
