@@ -4,6 +4,7 @@ function(kestrane_target_options target)
   if(WIN32)
     target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                _WIN32_WINNT=0x0601 WINVER=0x0601)
+    target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
   endif()
   if(KESTRANE_SANITIZE)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
@@ -12,9 +13,11 @@ function(kestrane_target_options target)
   endif()
 endfunction()
 
-# Windows executables carry no runtime DLL of the compiler.
+# Windows executables carry no runtime DLL of the compiler; release builds drop unused
+# sections and symbols.
 function(kestrane_static_exe target)
   if(WIN32)
-    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--gc-sections
+                        $<$<NOT:$<CONFIG:Debug>>:-s>)
   endif()
 endfunction()
