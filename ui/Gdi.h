@@ -5,25 +5,26 @@
 
 namespace ui {
 
-// Owner of one GDI object (font, brush, pen, bitmap): deletes it once, moves, never copies.
-template <typename Handle>
-class GdiObject {
+// Owner of one handle that `Free` releases (a GDI object, an icon): releases it once,
+// moves, never copies.
+template <typename Handle, auto Free>
+class Owned {
 public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
+    Owned() = default;
+    explicit Owned(Handle handle) : handle_(handle) {}
+    Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    Owned& operator=(Owned&& other) noexcept {
         if (this != &other) Reset(std::exchange(other.handle_, nullptr));
         return *this;
     }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() { Reset(); }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    ~Owned() { Reset(); }
 
     Handle Get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
     void Reset(Handle handle = nullptr) {
-        if (handle_) DeleteObject(handle_);
+        if (handle_) Free(handle_);
         handle_ = handle;
     }
 
@@ -31,32 +32,14 @@ private:
     Handle handle_ = nullptr;
 };
 
+template <typename Handle>
+using GdiObject = Owned<Handle, DeleteObject>;
 using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
 using Bitmap = GdiObject<HBITMAP>;
-
-// Owner of an icon loaded from resources without LR_SHARED.
-class Icon {
-public:
-    Icon() = default;
-    explicit Icon(HICON icon) : icon_(icon) {}
-    Icon(Icon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
-    Icon& operator=(Icon&& other) noexcept {
-        if (this != &other) {
-            if (icon_) DestroyIcon(icon_);
-            icon_ = std::exchange(other.icon_, nullptr);
-        }
-        return *this;
-    }
-    Icon(const Icon&) = delete;
-    Icon& operator=(const Icon&) = delete;
-    ~Icon() { if (icon_) DestroyIcon(icon_); }
-    HICON Get() const { return icon_; }
-
-private:
-    HICON icon_ = nullptr;
-};
+// An icon loaded from resources without LR_SHARED.
+using Icon = Owned<HICON, DestroyIcon>;
 
 // Selects an object into a DC for one scope. The object that was there is selected back
 // on exit: a DC must never be released or deleted holding one of our objects.
