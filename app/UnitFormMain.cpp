@@ -2,12 +2,14 @@
 
 #include "app/Handlers.h"
 #include "app/ProductInfo.h"
+#include "common/ChartMath.h"
 #include "common/MegabyteText.h"
 #include "common/UPub_Version.h"
 #include "probes/Cpuid.h"
 #include "probes/MemoryStatus.h"
 
 TFormMain* FormMain = nullptr;
+int ChartX = 0;
 int ReportLineY = 0;
 
 TFormMain::TFormMain(ui::ExceptionSink& errors) : ui::Form(errors) {
@@ -68,7 +70,11 @@ void TFormMain::FormCreate() {
     LabVer.SetCaption(ApplyVersionTag(LabVer.Caption(), kProductVersion));
 }
 
-void TFormMain::FormShow() {}
+void TFormMain::FormShow() {
+    PaintBox1.SetPenColor(RGB(255, 255, 255));
+    PaintBox2.SetPenColor(RGB(255, 0, 0));
+    RestartChart();  // the first sweep starts where every later one does
+}
 
 // The processor report; one complete report switches the timer off. Errors reach the
 // default handler and the timer stays on, so the next tick makes the whole report again;
@@ -95,13 +101,28 @@ void TFormMain::Timer2Timer() {
     });
 }
 
-// The memory chart.
+// The memory chart: one more point on each line from one query. A zero total ends the tick
+// before ChartX moves, so the next tick tries the same x again.
 void TFormMain::Timer3Timer() {
-    DropExceptions([] {});
+    DropExceptions([this] {
+        const MemoryStatus status = QueryMemoryStatus();
+        PaintBox1.LineTo(ChartX, ChartY(status.availPhys, status.totalPhys, PaintBox1.Height()));
+        PaintBox2.LineTo(ChartX, ChartY(status.availPageFile, status.totalPageFile, PaintBox2.Height()));
+        ChartX += 1;
+        if (ChartSweepEnds(ChartX)) RestartChart();
+    });
 }
 
-// A page change; never refused.
-void TFormMain::TabbedNotebook1Change(int, bool&) {}
+// A page change restarts the memory chart, whichever pages it is between; never refused.
+void TFormMain::TabbedNotebook1Change(int, bool&) { RestartChart(); }
+
+void TFormMain::RestartChart() {
+    ChartX = 0;
+    PaintBox1.Refresh();
+    PaintBox2.Refresh();
+    PaintBox1.MoveTo(0, PaintBox1.Height());
+    PaintBox2.MoveTo(0, PaintBox2.Height());
+}
 
 // The service list, once: the timer goes off after the first tick, whatever happens in it,
 // and only then does an error reach the default handler.

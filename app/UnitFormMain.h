@@ -92,6 +92,8 @@ public:
 private:
     // Builds every component from the window's design, in declaration order.
     void CreateComponents();
+    // Wipes the memory chart and starts its next sweep at the bottom-left corner.
+    void RestartChart();
 
     ui::SingleErrorBox reportErrors_;
     std::string reportText_;  // the report as text: Img_Info's window text
@@ -99,5 +101,7 @@ private:
 
 // The one main window, from the moment its construction begins until it is destroyed.
 extern TFormMain* FormMain;
+// The x, at 96 DPI, of the point the memory chart's next tick draws to: 0 to 309 between ticks.
+extern int ChartX;
 // The top of the next line of the processor report, in pixels at 96 DPI.
 extern int ReportLineY;

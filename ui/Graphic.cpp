@@ -6,6 +6,27 @@
 #include "ui/GroupBox.h"
 
 namespace ui {
+namespace {
+
+// Pens are one pixel wide at 96 DPI and grow with the DPI.
+int PenWidth(int dpi) { return std::max(1, ScaleForDpi(1, dpi)); }
+
+POINT ToPixels(POINT point, int dpi) { return {ScaleForDpi(point.x, dpi), ScaleForDpi(point.y, dpi)}; }
+
+// Puts a DC's state (its clipping here) back as it was at the start of the scope.
+class SavedDcState {
+public:
+    explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    ~SavedDcState() { RestoreDC(dc_, saved_); }
+    SavedDcState(const SavedDcState&) = delete;
+    SavedDcState& operator=(const SavedDcState&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+}  // namespace
 
 void Graphic::Attach(GroupBox& host, const Bounds& bounds) {
     host_ = &host;
@@ -35,7 +56,7 @@ void Shape::Create(GroupBox& host, const Bounds& bounds, COLORREF brush, BrushSt
 }
 
 void Shape::Paint(HDC dc, const RECT& rect, int dpi) const {
-    const Pen pen(CreatePen(PS_SOLID, std::max(1, ScaleForDpi(1, dpi)), pen_));
+    const Pen pen(CreatePen(PS_SOLID, PenWidth(dpi), pen_));
     const Brush brush(style_ == BrushStyle::Cross ? CreateHatchBrush(HS_CROSS, brush_) : CreateSolidBrush(brush_));
     SelectObjectScope selectPen(dc, pen.Get());
     SelectObjectScope selectBrush(dc, brush.Get());
@@ -46,18 +67,55 @@ void Shape::Paint(HDC dc, const RECT& rect, int dpi) const {
 
 void PaintBox::Create(GroupBox& host, const Bounds& bounds) { Attach(host, bounds); }
 
+void PaintBox::SetPenColor(COLORREF color) {
+    if (color == penColor_) return;
+    penColor_ = color;
+    pathOpen_ = false;
+}
+
+void PaintBox::MoveTo(int x, int y) {
+    pen_ = {x, y};
+    pathOpen_ = false;
+}
+
+void PaintBox::LineTo(int x, int y) {
+    if (!pathOpen_) {
+        paths_.push_back({penColor_, {pen_}});
+        pathOpen_ = true;
+    }
+    const POINT to{x, y};
+    paths_.back().points.push_back(to);
+    // Only the new line's pixels change; the pen's width around both ends covers them.
+    const int dpi = Dpi();
+    const POINT a = ToPixels(pen_, dpi);
+    const POINT b = ToPixels(to, dpi);
+    const int reach = PenWidth(dpi);
+    Invalidate({std::min(a.x, b.x) - reach, std::min(a.y, b.y) - reach, std::max(a.x, b.x) + reach + 1,
+                std::max(a.y, b.y) + reach + 1});
+    pen_ = to;
+}
+
+void PaintBox::Refresh() {
+    paths_.clear();
+    pathOpen_ = false;
+    Invalidate();
+}
+
 void PaintBox::Paint(HDC dc, const RECT& rect, int dpi) const {
-    if (OnPaint) OnPaint(dc, rect, dpi);
-}
-
-int PaintBox::Width() const {
-    const RECT rect = PixelRect();
-    return rect.right - rect.left;
-}
-
-int PaintBox::Height() const {
-    const RECT rect = PixelRect();
-    return rect.bottom - rect.top;
+    if (paths_.empty()) return;
+    const SavedDcState saved(dc);
+    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+    std::vector<POINT> pixels;
+    for (const Path& path : paths_) {
+        pixels.clear();
+        for (const POINT point : path.points) {
+            const POINT pixel = ToPixels(point, dpi);
+            pixels.push_back({rect.left + pixel.x, rect.top + pixel.y});
+        }
+        const Pen pen(CreatePen(PS_SOLID, PenWidth(dpi), path.color));
+        SelectObjectScope selectPen(dc, pen.Get());
+        Polyline(dc, pixels.data(), static_cast<int>(pixels.size()));  // leaves out the last point, as LineTo
+    }
 }
 
 }  // namespace ui

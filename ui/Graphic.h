@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include <functional>
+#include <vector>
 
 #include "ui/Control.h"
 
@@ -49,16 +49,42 @@ private:
     COLORREF pen_ = 0;
 };
 
-// An area that paints nothing of its own; its owner draws through OnPaint.
+// An area with a canvas that keeps what is drawn on it: lines drawn with one pen, in
+// coordinates of the box at 96 DPI (0,0 at its top-left corner), kept until Refresh and
+// painted again by every WM_PAINT, scaled to the DPI of the moment and clipped to the box.
+// Nothing else is painted: the pieces beneath show between the lines.
 class PaintBox : public Graphic {
 public:
     void Create(GroupBox& host, const Bounds& bounds);
     void Paint(HDC dc, const RECT& rect, int dpi) const override;
-    // Height and width in pixels at the current DPI.
-    int Width() const;
-    int Height() const;
+    // Size at 96 DPI, the unit of the canvas coordinates.
+    int Width() const { return DesignBounds().width; }
+    int Height() const { return DesignBounds().height; }
 
-    std::function<void(HDC dc, const RECT& rect, int dpi)> OnPaint;
+    // The colour of the lines drawn from now on; those already drawn keep theirs.
+    COLORREF PenColor() const { return penColor_; }
+    void SetPenColor(COLORREF color);
+    // The end of the last line drawn, or where MoveTo put the pen; (0, 0) at first.
+    POINT PenPos() const { return pen_; }
+    void MoveTo(int x, int y);
+    // A line from the pen position to (x, y), the end point itself left out as GDI does;
+    // the pen stays at (x, y). Only the line's own area is repainted.
+    void LineTo(int x, int y);
+    // Forgets every line and repaints the whole box. The pen keeps its position.
+    void Refresh();
+
+private:
+    // A connected run of lines in one colour. MoveTo and SetPenColor end the open path; the
+    // next LineTo starts another.
+    struct Path {
+        COLORREF color;
+        std::vector<POINT> points;
+    };
+
+    COLORREF penColor_ = RGB(0, 0, 0);
+    POINT pen_{0, 0};
+    std::vector<Path> paths_;
+    bool pathOpen_ = false;
 };
 
 }  // namespace ui

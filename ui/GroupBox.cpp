@@ -23,19 +23,24 @@ LRESULT GroupBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void GroupBox::Paint() {
     PaintScope paint(Handle());
-    RECT client;
-    GetClientRect(Handle(), &client);
-    BackBuffer buffer(paint.Dc(), client.right, client.bottom);
-    FillRect(buffer.Dc(), &client, GetSysColorBrush(COLOR_BTNFACE));
+    const RECT& dirty = paint.Dirty();
+    if (IsRectEmpty(&dirty)) return;
+    // A buffer of the dirty area only, addressed in client coordinates: a chart tick
+    // repaints a few pixels, not the whole box.
+    BackBuffer buffer(paint.Dc(), dirty.right - dirty.left, dirty.bottom - dirty.top);
+    SetWindowOrgEx(buffer.Dc(), dirty.left, dirty.top, nullptr);
+    // Hatch patterns are laid from the device origin: move it back to the client's corner,
+    // or the grid would shift with every dirty rectangle.
+    SetBrushOrgEx(buffer.Dc(), ((-dirty.left) % 8 + 8) % 8, ((-dirty.top) % 8 + 8) % 8, nullptr);
+    FillRect(buffer.Dc(), &dirty, GetSysColorBrush(COLOR_BTNFACE));
     // The button draws its frame and caption into any DC it is given.
     DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer.Dc()), PRF_CLIENT);
     const int dpi = Dpi();
     for (const Graphic* graphic : graphics_) {
         const RECT rect = graphic->PixelRect();
         RECT visible;
-        if (IntersectRect(&visible, &rect, &paint.Dirty())) graphic->Paint(buffer.Dc(), rect, dpi);
+        if (IntersectRect(&visible, &rect, &dirty)) graphic->Paint(buffer.Dc(), rect, dpi);
     }
-    const RECT& dirty = paint.Dirty();
     BitBlt(paint.Dc(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer.Dc(),
            dirty.left, dirty.top, SRCCOPY);
 }
