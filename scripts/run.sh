@@ -33,7 +33,8 @@ for page in "${!names[@]}"; do
     # Seven fixed-width tabs of 51 pixels from x = 4; the window has no frame without a
     # window manager, so client and window coordinates differ by a pixel or two only.
     xdotool mousemove --window "$window" $((4 + page * 51 + 25)) 12 click 1
-    sleep 0.6
+    # A page change restarts the memory chart: let it draw ten seconds of its lines.
+    if [ "${names[$page]}" = memory ]; then sleep 10; else sleep 0.6; fi
     import -window "$window" "$shots/$page-${names[$page]}.png"
 done
 echo "screenshots of every page: $shots"
