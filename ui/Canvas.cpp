@@ -18,8 +18,8 @@ Canvas::~Canvas() {
     DeleteDC(dc_);
 }
 
-void Canvas::SetFont(const FontSpec& spec, int dpi) {
-    Font font = MakeFont(spec, dpi);
+void Canvas::SetFont(const FontSpec& design, int dpi) {
+    Font font = MakeFont(design, dpi);
     HGDIOBJ previous = SelectObject(dc_, font.Get());
     if (!oldFont_) oldFont_ = previous;
     font_ = std::move(font);

@@ -5,10 +5,10 @@
 
 namespace ui {
 
-Font MakeFont(const FontSpec& spec, int dpi) {
-    return Font(CreateFontW(ScaleForDpi(spec.height, dpi), 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                            spec.underline ? TRUE : FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, spec.face));
+Font MakeFont(const FontSpec& design, int dpi) {
+    return Font(CreateFontW(ScaleForDpi(design.height, dpi), 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                            design.underline ? TRUE : FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, design.face));
 }
 
 RECT ScaleBounds(const Bounds& bounds, int dpi) {

@@ -29,8 +29,8 @@ struct FontSpec {
 inline constexpr FontSpec kWindowFont{};
 inline constexpr COLORREF kRed = RGB(255, 0, 0);
 
-// Makes the GDI font for `spec` at `dpi`.
-Font MakeFont(const FontSpec& spec, int dpi);
+// Makes the GDI font for `design` at `dpi`.
+Font MakeFont(const FontSpec& design, int dpi);
 // The pixel rectangle of `bounds` at `dpi`.
 RECT ScaleBounds(const Bounds& bounds, int dpi);
 

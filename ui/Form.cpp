@@ -24,8 +24,8 @@ void Form::CreateForm(std::string_view caption, int clientWidth, int clientHeigh
     clientHeight_ = clientHeight;
     // The window class carries the form's name, so tools and tests find the window by it.
     RegisterOwnClass(L"TFormMain", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    CreateOwn(L"TFormMain", Widen(caption).c_str(), kStyle, kExStyle,
-              {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + clientWidth, CW_USEDEFAULT + clientHeight}, nullptr);
+    // Created hidden at the corner: ShowCentred places it once DoShow has run.
+    CreateOwn(L"TFormMain", Widen(caption).c_str(), kStyle, kExStyle, {0, 0, clientWidth, clientHeight}, nullptr);
     const RECT outer = OuterRect(Dpi());
     SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
