@@ -15,9 +15,9 @@ constexpr int kClientHeight = 377;
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kGray = RGB(128, 128, 128);
-constexpr ui::FontSpec kBoldTitleFont{L"Arial", -13, true, false};
-constexpr ui::FontSpec kLinkFont{L"Arial", -11, false, true};
-constexpr ui::FontSpec kListViewFont{L"MS Sans Serif", -11, false, false};
+constexpr ui::FontDesign kBoldTitleFont{L"Arial", -13, true, false};
+constexpr ui::FontDesign kLinkFont{L"Arial", -11, false, true};
+constexpr ui::FontDesign kListViewFont{L"MS Sans Serif", -11, false, false};
 
 enum PageIndex { kProcessorPage, kMemoryPage, kDiskPage, kSystemPage, kPrinterPage, kOtherPage, kAboutPage };
 

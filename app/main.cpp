@@ -4,6 +4,12 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ui::Application application;
-    TFormMain form(application);
-    return application.Run(form);
+    try {
+        TFormMain form(application);
+        return application.Run(form);
+    } catch (...) {
+        // The window could not be built: say why rather than vanish without a word.
+        application.HandleException(std::current_exception());
+        return 1;
+    }
 }

@@ -62,7 +62,7 @@ int wmain(int argc, wchar_t** argv) {
     const Clock::time_point end = Clock::now() + std::chrono::seconds(seconds);
     while (Clock::now() < end && IsWindow(form.Handle())) {
         MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ui::Application::Deliver(form, message);
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) application.Deliver(form, message);
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
 

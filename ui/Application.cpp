@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "common/AppTitle.h"
 #include "ui/Unicode.h"
@@ -32,6 +33,13 @@ std::string ExceptionMessage(std::exception_ptr error) {
     return "Unknown error";
 }
 
+Application::ComApartment::ComApartment()
+    : initialised(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+
+Application::ComApartment::~ComApartment() {
+    if (initialised) CoUninitialize();
+}
+
 Application::Application() : title_(ApplicationTitle(ModulePath())) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS |
                                                        ICC_STANDARD_CLASSES};
@@ -57,7 +65,15 @@ void Application::Show(Form& main) {
 }
 
 void Application::Deliver(Form& main, MSG& message) {
-    if (main.Handle() && (main.PreTranslateMessage(message) || IsDialogMessageW(main.Handle(), &message))) return;
+    bool handled = false;
+    try {
+        // The form's own keys run its handlers outside any window procedure.
+        handled = main.Handle() && main.PreTranslateMessage(message);
+    } catch (...) {
+        HandleException(std::current_exception());
+        return;
+    }
+    if (handled || (main.Handle() && IsDialogMessageW(main.Handle(), &message))) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }

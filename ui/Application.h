@@ -21,13 +21,21 @@ public:
     // The two halves of Run: showing the main window, and delivering one message of the loop
     // (the form's own keys first, then dialog navigation, then the window procedure).
     void Show(Form& main);
-    static void Deliver(Form& main, MSG& message);
+    void Deliver(Form& main, MSG& message);
 
     // The default error handler: a modal box with the error icon, the exception's message
     // and the application title; the loop goes on afterwards.
     void HandleException(std::exception_ptr error) noexcept override;
 
 private:
+    // The shell may hand "open" to COM handlers: the thread is a single-threaded apartment.
+    struct ComApartment {
+        ComApartment();
+        ~ComApartment();
+        ComApartment(const ComApartment&) = delete;
+        ComApartment& operator=(const ComApartment&) = delete;
+        bool initialised;
+    } com_;
     std::string title_;
     HWND mainWindow_ = nullptr;
 };

@@ -18,7 +18,7 @@ Canvas::~Canvas() {
     DeleteDC(dc_);
 }
 
-void Canvas::SetFont(const FontSpec& design, int dpi) {
+void Canvas::SetFont(const FontDesign& design, int dpi) {
     Font font = MakeFont(design, dpi);
     HGDIOBJ previous = SelectObject(dc_, font.Get());
     if (!oldFont_) oldFont_ = previous;

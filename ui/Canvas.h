@@ -23,7 +23,7 @@ public:
     int Height() const { return height_; }
 
     void SetBrushColor(COLORREF color) { brush_ = color; }
-    void SetFont(const FontSpec& design, int dpi);
+    void SetFont(const FontDesign& design, int dpi);
     void SetFontColor(COLORREF color) { fontColor_ = color; }
     void FillRect(const RECT& rect);
     // Draws the whole text, 0 characters included, with its top-left corner at (x, y);

@@ -5,7 +5,7 @@
 
 namespace ui {
 
-Font MakeFont(const FontSpec& design, int dpi) {
+Font MakeFont(const FontDesign& design, int dpi) {
     return Font(CreateFontW(ScaleForDpi(design.height, dpi), 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, FALSE,
                             design.underline ? TRUE : FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, design.face));
@@ -18,7 +18,7 @@ RECT ScaleBounds(const Bounds& bounds, int dpi) {
 }
 
 void Control::CreateControl(Wnd& parent, const wchar_t* className, std::string_view text, DWORD style,
-                            DWORD exStyle, const Bounds& bounds, const FontSpec& font, bool ownClass) {
+                            DWORD exStyle, const Bounds& bounds, const FontDesign& font, bool ownClass) {
     bounds_ = bounds;
     font_ = font;
     const int dpi = parent.Dpi();

@@ -18,7 +18,7 @@ struct Bounds {
 };
 
 // A font as designed: face, height in pixels at 96 DPI (negative: character height), style.
-struct FontSpec {
+struct FontDesign {
     const wchar_t* face = L"Arial";
     int height = -11;
     bool bold = false;
@@ -26,19 +26,22 @@ struct FontSpec {
 };
 
 // The window font and the colours controls are drawn in.
-inline constexpr FontSpec kWindowFont{};
+inline constexpr FontDesign kWindowFont{};
 inline constexpr COLORREF kRed = RGB(255, 0, 0);
 
 // Makes the GDI font for `design` at `dpi`.
-Font MakeFont(const FontSpec& design, int dpi);
+Font MakeFont(const FontDesign& design, int dpi);
 // The pixel rectangle of `bounds` at `dpi`.
 RECT ScaleBounds(const Bounds& bounds, int dpi);
 
 // A child window with a designed place and font, laid out again when the DPI changes.
 class Control : public Wnd {
 public:
+    // The window goes before the font it was given.
+    ~Control() override { DestroyHandle(); }
+
     const Bounds& DesignBounds() const { return bounds_; }
-    const FontSpec& DesignFont() const { return font_; }
+    const FontDesign& DesignFont() const { return font_; }
     bool Visible() const { return IsWindowVisible(Handle()) != FALSE; }
     void SetVisible(bool visible) { ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE); }
 
@@ -49,13 +52,13 @@ public:
 protected:
     // Creates the window: a standard control class, or one of ours when `ownClass` is set.
     void CreateControl(Wnd& parent, const wchar_t* className, std::string_view text, DWORD style, DWORD exStyle,
-                       const Bounds& bounds, const FontSpec& font, bool ownClass = false);
+                       const Bounds& bounds, const FontDesign& font, bool ownClass = false);
     HFONT CurrentFont() const { return hfont_.Get(); }
     void SetDesignBounds(const Bounds& bounds) { bounds_ = bounds; }
 
 private:
     Bounds bounds_;
-    FontSpec font_;
+    FontDesign font_;
     Font hfont_;
 };
 

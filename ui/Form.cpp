@@ -26,8 +26,23 @@ void Form::CreateForm(std::string_view caption, int clientWidth, int clientHeigh
     RegisterOwnClass(L"TFormMain", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     // Created hidden at the corner: ShowCentred places it once DoShow has run.
     CreateOwn(L"TFormMain", Widen(caption).c_str(), kStyle, kExStyle, {0, 0, clientWidth, clientHeight}, nullptr);
+    dpi_ = WindowDpi(Handle());
     const RECT outer = OuterRect(Dpi());
     SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FitClientArea();
+}
+
+void Form::FitClientArea() {
+    // The frame's real thickness may differ from what the metrics for this DPI predicted
+    // (a system that scales non-client areas itself): correct by what is actually there.
+    RECT client, outer;
+    GetClientRect(Handle(), &client);
+    GetWindowRect(Handle(), &outer);
+    const int dx = ScaleForDpi(clientWidth_, dpi_) - client.right;
+    const int dy = ScaleForDpi(clientHeight_, dpi_) - client.bottom;
+    if (dx == 0 && dy == 0) return;
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left + dx, outer.bottom - outer.top + dy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -56,12 +71,14 @@ void Form::RemoveTimer(UINT_PTR id) {
 }
 
 void Form::ApplyDpi(int dpi, const RECT* suggested) {
+    dpi_ = dpi;
     EnumChildWindows(Handle(), ApplyDpiToChild, dpi);
     RECT outer = OuterRect(dpi);
     const int left = suggested ? suggested->left : 0;
     const int top = suggested ? suggested->top : 0;
     SetWindowPos(Handle(), nullptr, left, top, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_NOACTIVATE | (suggested ? 0 : SWP_NOMOVE));
+    FitClientArea();
 }
 
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

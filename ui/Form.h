@@ -37,6 +37,9 @@ public:
     virtual bool PreTranslateMessage(const MSG&) { return false; }
 
     void HandleUncaught(std::exception_ptr error) noexcept override { errors_.HandleException(error); }
+    // Known from creation and from every WM_DPICHANGED: before Windows 10 1607 a window
+    // cannot be asked for its own DPI.
+    int Dpi() const override { return dpi_; }
 
     UINT_PTR AddTimer(Timer& timer);
     void RemoveTimer(UINT_PTR id);
@@ -47,9 +50,11 @@ protected:
 private:
     void ApplyDpi(int dpi, const RECT* suggested);
     RECT OuterRect(int dpi) const;
+    void FitClientArea();
 
     ExceptionSink& errors_;
     std::vector<Timer*> timers_;
+    int dpi_ = 96;
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     HWND lastFocus_ = nullptr;

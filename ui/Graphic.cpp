@@ -28,6 +28,10 @@ private:
 
 }  // namespace
 
+Graphic::~Graphic() {
+    if (host_) host_->RemoveGraphic(*this);
+}
+
 void Graphic::Attach(GroupBox& host, const Bounds& bounds) {
     host_ = &host;
     bounds_ = bounds;
@@ -56,7 +60,8 @@ void Shape::Create(GroupBox& host, const Bounds& bounds, COLORREF brush, BrushSt
 }
 
 void Shape::Paint(HDC dc, const RECT& rect, int dpi) const {
-    const Pen pen(CreatePen(PS_SOLID, PenWidth(dpi), pen_));
+    // Inside the frame: a wider pen at a higher DPI must not reach past the shape's box.
+    const Pen pen(CreatePen(PS_INSIDEFRAME, PenWidth(dpi), pen_));
     const Brush brush(style_ == BrushStyle::Cross ? CreateHatchBrush(HS_CROSS, brush_) : CreateSolidBrush(brush_));
     SelectObjectScope selectPen(dc, pen.Get());
     SelectObjectScope selectBrush(dc, brush.Get());

@@ -16,7 +16,7 @@ public:
     Graphic() = default;
     Graphic(const Graphic&) = delete;
     Graphic& operator=(const Graphic&) = delete;
-    virtual ~Graphic() = default;
+    virtual ~Graphic();
 
     const Bounds& DesignBounds() const { return bounds_; }
     // The piece's rectangle in its group box's client pixels, at the current DPI.

@@ -13,21 +13,27 @@ LRESULT GroupBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
         return 1;  // everything is drawn in WM_PAINT, off screen
-    case WM_PAINT:
-        Paint();
+    case WM_PAINT: {
+        PaintScope paint(Handle());
+        Paint(paint.Dc(), paint.Dirty());
         return 0;
+    }
+    case WM_PRINTCLIENT: {
+        RECT client;
+        GetClientRect(Handle(), &client);
+        Paint(reinterpret_cast<HDC>(wParam), client);
+        return 0;
+    }
     default:
         return Control::OnMessage(message, wParam, lParam);
     }
 }
 
-void GroupBox::Paint() {
-    PaintScope paint(Handle());
-    const RECT& dirty = paint.Dirty();
+void GroupBox::Paint(HDC target, const RECT& dirty) {
     if (IsRectEmpty(&dirty)) return;
     // A buffer of the dirty area only, addressed in client coordinates: a chart tick
     // repaints a few pixels, not the whole box.
-    BackBuffer buffer(paint.Dc(), dirty.right - dirty.left, dirty.bottom - dirty.top);
+    BackBuffer buffer(target, dirty.right - dirty.left, dirty.bottom - dirty.top);
     SetWindowOrgEx(buffer.Dc(), dirty.left, dirty.top, nullptr);
     // Hatch patterns are laid from the device origin: move it back to the client's corner,
     // or the grid would shift with every dirty rectangle.
@@ -41,7 +47,7 @@ void GroupBox::Paint() {
         RECT visible;
         if (IntersectRect(&visible, &rect, &dirty)) graphic->Paint(buffer.Dc(), rect, dpi);
     }
-    BitBlt(paint.Dc(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer.Dc(),
+    BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer.Dc(),
            dirty.left, dirty.top, SRCCOPY);
 }
 

@@ -13,6 +13,7 @@ class GroupBox : public Control {
 public:
     void Create(Wnd& parent, const Bounds& bounds, std::string_view caption);
     void AddGraphic(Graphic& graphic) { graphics_.push_back(&graphic); }
+    void RemoveGraphic(Graphic& graphic) { std::erase(graphics_, &graphic); }
     void InvalidateArea(const RECT& rect) { InvalidateRect(Handle(), &rect, FALSE); }
 
 protected:
@@ -20,7 +21,8 @@ protected:
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    void Paint();
+    // Draws the area `dirty` (client coordinates) into `target`, for WM_PAINT and WM_PRINTCLIENT.
+    void Paint(HDC target, const RECT& dirty);
 
     std::vector<Graphic*> graphics_;
 };

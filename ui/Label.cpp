@@ -7,12 +7,12 @@
 
 namespace ui {
 
-void Label::Create(Wnd& parent, const Bounds& bounds, std::string_view caption, const FontSpec& font,
+void Label::Create(Wnd& parent, const Bounds& bounds, std::string_view caption, const FontDesign& font,
                    std::optional<COLORREF> color, Align align) {
     CreateLabel(parent, bounds, caption, font, color, align, 0);
 }
 
-void Label::CreateLabel(Wnd& parent, const Bounds& bounds, std::string_view caption, const FontSpec& font,
+void Label::CreateLabel(Wnd& parent, const Bounds& bounds, std::string_view caption, const FontDesign& font,
                         std::optional<COLORREF> color, Align align, DWORD extraStyle) {
     caption_ = caption;
     color_ = color;

@@ -12,7 +12,7 @@ class Label : public Control {
 public:
     enum class Align { Left, Right };
 
-    void Create(Wnd& parent, const Bounds& bounds, std::string_view caption, const FontSpec& font = kWindowFont,
+    void Create(Wnd& parent, const Bounds& bounds, std::string_view caption, const FontDesign& font = kWindowFont,
                 std::optional<COLORREF> color = std::nullopt, Align align = Align::Left);
 
     const std::string& Caption() const { return caption_; }
@@ -25,7 +25,7 @@ public:
 
 protected:
     // Extra styles for derived labels (SS_NOTIFY for links).
-    void CreateLabel(Wnd& parent, const Bounds& bounds, std::string_view caption, const FontSpec& font,
+    void CreateLabel(Wnd& parent, const Bounds& bounds, std::string_view caption, const FontDesign& font,
                      std::optional<COLORREF> color, Align align, DWORD extraStyle);
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

@@ -5,7 +5,7 @@
 namespace ui {
 
 void LinkLabel::Create(Wnd& parent, const Bounds& bounds, std::string_view caption, std::string_view url,
-                       const FontSpec& font) {
+                       const FontDesign& font) {
     url_ = url;
     CreateLabel(parent, bounds, caption, font, std::nullopt, Align::Left, SS_NOTIFY);
 }
@@ -21,7 +21,7 @@ bool LinkLabel::Open() {
 }
 
 LRESULT LinkLabel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETCURSOR) {
+    if (message == WM_SETCURSOR && LOWORD(lParam) == HTCLIENT) {
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
         return TRUE;
     }

@@ -13,7 +13,7 @@ public:
     static constexpr COLORREF kVisited = RGB(128, 0, 128);
 
     void Create(Wnd& parent, const Bounds& bounds, std::string_view caption, std::string_view url,
-                const FontSpec& font);
+                const FontDesign& font);
     const std::string& Url() const { return url_; }
     void SetUrl(std::string_view url) { url_ = url; }
     // What a click opens.

@@ -22,7 +22,7 @@ void Page::Create(Wnd& parent, const Bounds& bounds, std::string_view caption) {
                   kWindowFont, true);
 }
 
-void Notebook::Create(Wnd& parent, const Bounds& bounds, const FontSpec& font,
+void Notebook::Create(Wnd& parent, const Bounds& bounds, const FontDesign& font,
                       const std::vector<std::string>& captions) {
     CreateControl(parent, WC_TABCONTROLW, "", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH, 0,
                   bounds, font);

@@ -23,7 +23,7 @@ public:
     // page is shown; setting allowChange to false keeps the old page.
     std::function<void(int newTab, bool& allowChange)> OnChange;
 
-    void Create(Wnd& parent, const Bounds& bounds, const FontSpec& font, const std::vector<std::string>& captions);
+    void Create(Wnd& parent, const Bounds& bounds, const FontDesign& font, const std::vector<std::string>& captions);
 
     int PageCount() const { return static_cast<int>(pages_.size()); }
     Page& Pages(int index) { return *pages_.at(static_cast<std::size_t>(index)); }

@@ -46,7 +46,10 @@ std::string Wnd::Text() const {
 
 void Wnd::SetText(std::string_view utf8) { SetWindowTextW(hwnd_, Widen(utf8).c_str()); }
 
-int Wnd::Dpi() const { return WindowDpi(hwnd_); }
+int Wnd::Dpi() const {
+    if (const Wnd* root = FromHandle(GetAncestor(hwnd_, GA_ROOT)); root && root != this) return root->Dpi();
+    return WindowDpi(hwnd_);
+}
 
 void Wnd::HandleUncaught(std::exception_ptr) noexcept {}
 

@@ -23,7 +23,8 @@ public:
 
     std::string Text() const;
     void SetText(std::string_view utf8);
-    int Dpi() const;
+    // The DPI the window is laid out for: the top-level form's, which follows WM_DPICHANGED.
+    virtual int Dpi() const;
 
     // An exception that no handler caught, from this window or any of its children.
     virtual void HandleUncaught(std::exception_ptr error) noexcept;

@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <vector>
+
 #include "MainWindowFixture.h"
 
 namespace {
@@ -31,19 +34,23 @@ TEST_F(MainWindowTest, AboutPageShowsTheIconAndVersion) {
     EXPECT_EQ(f.LabVer.Caption(), "(Ver 2.7)");
     const RECT icon = RectInParent(f.Image1.Handle());
     EXPECT_EQ(icon.right - icon.left, icon.bottom - icon.top);
-    // The icon resource has the 16 and 32 pixel images.
-    for (int size : {16, 32}) {
-        HICON loaded = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, size, size, 0));
-        ASSERT_NE(loaded, nullptr) << size;
-        ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(loaded, &info));
-        BITMAP bitmap{};
-        GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
-        EXPECT_EQ(bitmap.bmWidth, size);
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        DestroyIcon(loaded);
+    // The icon resource holds exactly a 16 and a 32 pixel image, both at 256 colours: read
+    // its directory, since loading at a size would stretch whatever image there is.
+    HRSRC found = FindResourceW(nullptr, L"MAINICON", RT_GROUP_ICON);
+    ASSERT_NE(found, nullptr);
+    const auto* directory = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
+    ASSERT_NE(directory, nullptr);
+    const WORD count = *reinterpret_cast<const WORD*>(directory + 4);
+    ASSERT_EQ(count, 2);
+    std::vector<int> widths;
+    for (WORD i = 0; i < count; ++i) {
+        const BYTE* entry = directory + 6 + 14 * i;  // packed entries of 14 bytes
+        widths.push_back(entry[0]);
+        EXPECT_EQ(entry[1], entry[0]);                                    // square
+        EXPECT_EQ(*reinterpret_cast<const WORD*>(entry + 6), 8) << i;     // 8 bits per pixel
     }
+    std::sort(widths.begin(), widths.end());
+    EXPECT_EQ(widths, (std::vector<int>{16, 32}));
 }
 
 }  // namespace

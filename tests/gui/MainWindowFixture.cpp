@@ -27,7 +27,7 @@ bool MainWindowTest::PumpUntil(const std::function<bool()>& done, std::chrono::m
         if (std::chrono::steady_clock::now() >= end) return false;
         MSG message;
         if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            ui::Application::Deliver(*form_, message);  // one at a time: a fast timer never lets the queue run dry
+            app_.Deliver(*form_, message);  // one at a time: a fast timer never lets the queue run dry
         else
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     }

@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "MainWindowFixture.h"
@@ -78,6 +79,18 @@ TEST_F(PageChangeTest, KeyboardSwitchesPagesLikeAClick) {
     EXPECT_EQ(changes_, (std::vector<int>{1, 0, 6, 5}));
     EXPECT_FALSE(newPageShownAlready_);
     EXPECT_TRUE(form_->TabbedNotebook1.Pages(5).Visible());
+}
+
+TEST_F(PageChangeTest, AFailingPageChangeFromTheKeyboardIsReportedNotFatal) {
+    MessageBoxWatcher boxes;
+    form_->TabbedNotebook1.OnChange = [](int, bool&) { throw std::runtime_error("page change failed"); };
+    SetForegroundWindow(form_->Handle());
+    SetFocus(form_->TabbedNotebook1.Handle());
+    PressKeys({VK_CONTROL, VK_TAB});
+    ASSERT_TRUE(PumpUntil([&] { return boxes.Count() > 0; }));
+    EXPECT_EQ(boxes.Count(), 1);
+    EXPECT_EQ(boxes.LastText(), "page change failed");
+    EXPECT_TRUE(IsWindow(form_->Handle()));
 }
 
 TEST_F(PageChangeTest, TabKeyReachesTheListsOfThePageInFront) {

@@ -123,4 +123,31 @@ TEST_F(MainWindowTest, SettingTheTextAlreadyShownRepaintsNothing) {
     EXPECT_TRUE(GetUpdateRect(label.Handle(), nullptr, FALSE));
 }
 
+TEST_F(MainWindowTest, MovingToAMonitorOf144DpiScalesTheWholeLayout) {
+    CreateAndShow();
+    TFormMain& f = *form_;
+    RECT suggested;
+    GetWindowRect(f.Handle(), &suggested);
+    // What Windows sends when the window moves onto a 144-DPI monitor. The system itself
+    // still answers 96 here, so the layout must follow the message, not ask again.
+    SendMessageW(f.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    PumpFor(std::chrono::milliseconds(100));
+
+    RECT client;
+    GetClientRect(f.Handle(), &client);
+    EXPECT_EQ(client.right, ScaleForDpi(369, 144));
+    EXPECT_EQ(client.bottom, ScaleForDpi(377, 144));
+    const RECT page = RectInParent(f.TabbedNotebook1.Pages(6).Handle());
+    EXPECT_EQ(page.left, ScaleForDpi(4, 144));
+    EXPECT_EQ(page.top, ScaleForDpi(25, 144));
+    EXPECT_EQ(RectInParent(f.Label37.Handle()).right, ScaleForDpi(95, 144));
+    EXPECT_EQ(RectInParent(f.RzURLLabel1.Handle()).left, ScaleForDpi(112, 144));
+    // Fonts grow too: the label's text is taller than at 96 DPI.
+    const RECT label = RectInParent(f.Label37.Handle());
+    EXPECT_GE(label.bottom - label.top, ScaleForDpi(14, 144));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(f.Label37.Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, ScaleForDpi(-11, 144));
+}
+
 }  // namespace
