@@ -55,6 +55,19 @@ private:
     HGDIOBJ old_;
 };
 
+// Puts a DC's state (clipping, origins, selections) back as it was at the start of the scope.
+class SavedDcState {
+public:
+    explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    ~SavedDcState() { RestoreDC(dc_, saved_); }
+    SavedDcState(const SavedDcState&) = delete;
+    SavedDcState& operator=(const SavedDcState&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
 // BeginPaint/EndPaint for one WM_PAINT (a borrowed DC, valid for the scope only).
 class PaintScope {
 public:

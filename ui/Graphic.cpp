@@ -13,19 +13,6 @@ int PenWidth(int dpi) { return std::max(1, ScaleForDpi(1, dpi)); }
 
 POINT ToPixels(POINT point, int dpi) { return {ScaleForDpi(point.x, dpi), ScaleForDpi(point.y, dpi)}; }
 
-// Puts a DC's state (its clipping here) back as it was at the start of the scope.
-class SavedDcState {
-public:
-    explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-    ~SavedDcState() { RestoreDC(dc_, saved_); }
-    SavedDcState(const SavedDcState&) = delete;
-    SavedDcState& operator=(const SavedDcState&) = delete;
-
-private:
-    HDC dc_;
-    int saved_;
-};
-
 }  // namespace
 
 Graphic::~Graphic() {
