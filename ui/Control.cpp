@@ -5,6 +5,12 @@
 
 namespace ui {
 
+LRESULT FaceColors(HDC dc, COLORREF textColor) {
+    SetTextColor(dc, textColor);
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
 Font MakeFont(const FontDesign& design, int dpi) {
     return Font(CreateFontW(ScaleForDpi(design.height, dpi), 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, FALSE,
                             design.underline ? TRUE : FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,

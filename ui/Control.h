@@ -29,6 +29,8 @@ struct FontDesign {
 inline constexpr FontDesign kWindowFont{};
 inline constexpr COLORREF kRed = RGB(255, 0, 0);
 
+// The answer to a WM_CTLCOLOR* request for text of `textColor` on the dialog face.
+LRESULT FaceColors(HDC dc, COLORREF textColor);
 // Makes the GDI font for `design` at `dpi`.
 Font MakeFont(const FontDesign& design, int dpi);
 // The pixel rectangle of `bounds` at `dpi`.

@@ -53,10 +53,7 @@ void GroupBox::Paint(HDC target, const RECT& dirty) {
 
 bool GroupBox::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != WM_CTLCOLORSTATIC && message != WM_CTLCOLORBTN) return false;
-    HDC dc = reinterpret_cast<HDC>(wParam);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    result = FaceColors(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
     return true;
 }
 

@@ -62,10 +62,7 @@ void Label::AutoSize() {
 
 bool Label::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != WM_CTLCOLORSTATIC) return false;
-    HDC dc = reinterpret_cast<HDC>(wParam);
-    SetTextColor(dc, Color());
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    result = FaceColors(reinterpret_cast<HDC>(wParam), Color());
     return true;
 }
 

@@ -29,11 +29,7 @@ void Notebook::Create(Wnd& parent, const Bounds& bounds, const FontDesign& font,
     const Bounds pageBounds{bounds.left + kPageLeft, bounds.top + kPageTop, bounds.width - 2 * kPageLeft,
                             bounds.height - kPageTop - kPageLeft};
     for (std::size_t i = 0; i < captions.size(); ++i) {
-        std::wstring text = Widen(captions[i]);
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text.data();
-        SendMessageW(Handle(), TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+        SendTabText(TCM_INSERTITEMW, static_cast<int>(i), captions[i]);
         auto page = std::make_unique<Page>();
         page->Create(parent, pageBounds, captions[i]);
         pages_.push_back(std::move(page));
@@ -55,11 +51,15 @@ std::string Notebook::PageCaption(int index) const {
 
 void Notebook::SetPageCaption(int index, std::string_view caption) {
     Pages(index).SetText(caption);
+    SendTabText(TCM_SETITEMW, index, caption);
+}
+
+void Notebook::SendTabText(UINT message, int index, std::string_view caption) {
     std::wstring text = Widen(caption);
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = text.data();
-    SendMessageW(Handle(), TCM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(Handle(), message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
 void Notebook::SelectPage(int index) {

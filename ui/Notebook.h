@@ -43,6 +43,8 @@ protected:
 
 private:
     void ApplyTabMetrics(int dpi);
+    // Inserts (TCM_INSERTITEMW) or replaces (TCM_SETITEMW) a tab's text.
+    void SendTabText(UINT message, int index, std::string_view caption);
     void ShowOnly(int index);
 
     std::vector<std::unique_ptr<Page>> pages_;
