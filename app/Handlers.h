@@ -6,6 +6,5 @@ template <typename Work>
 void DropExceptions(Work&& work) noexcept {
     try {
         work();
-    } catch (...) {
-    }
+    } catch (...) {}
 }

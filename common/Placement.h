@@ -3,7 +3,10 @@
 // Where a window of the given outer size stands when centred on a screen: each coordinate
 // is (screen - window) / 2 in whole numbers, raised to 0 when the window is the larger, so
 // its title bar never leaves the screen's top or left edge.
-struct Point { int x = 0; int y = 0; };
+struct Point {
+    int x = 0;
+    int y = 0;
+};
 Point CentredOrigin(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
 
 // A length given at 96 dots per inch, at `dpi` (rounded to the nearest pixel, halves away

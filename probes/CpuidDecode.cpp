@@ -17,19 +17,14 @@ constexpr const char* kSupported = "支持";
 constexpr const char* kUnsupported = "不支持";
 
 // Extracts `count` bits starting at `first`; used for every packed CPUID field.
-std::uint32_t Bits(std::uint32_t value, unsigned first, unsigned count)
-{
+std::uint32_t Bits(std::uint32_t value, unsigned first, unsigned count) {
     return (value >> first) & ((1u << count) - 1u);
 }
 
-bool IsBitSet(std::uint32_t value, unsigned bit)
-{
-    return Bits(value, bit, 1) != 0;
-}
+bool IsBitSet(std::uint32_t value, unsigned bit) { return Bits(value, bit, 1) != 0; }
 
 // The four bytes of a register as characters, lowest byte first; 0 bytes are kept.
-std::string RegisterText(std::uint32_t value)
-{
+std::string RegisterText(std::uint32_t value) {
     std::string text;
     for (unsigned byteIndex = 0; byteIndex < 4; ++byteIndex) {
         text.push_back(static_cast<char>(Bits(value, byteIndex * 8, 8)));
@@ -37,19 +32,14 @@ std::string RegisterText(std::uint32_t value)
     return text;
 }
 
-std::string Decimal(std::uint32_t value)
-{
-    return std::to_string(value);
-}
+std::string Decimal(std::uint32_t value) { return std::to_string(value); }
 
-std::string HexDigit(std::uint32_t value)
-{
+std::string HexDigit(std::uint32_t value) {
     constexpr const char* kDigits = "0123456789ABCDEF";
     return std::string(1, kDigits[value & 0xFu]);
 }
 
-std::string HexWord(std::uint32_t value)
-{
+std::string HexWord(std::uint32_t value) {
     std::string text;
     for (int shift = 28; shift >= 0; shift -= 4) {
         text += HexDigit(value >> shift);
@@ -58,32 +48,26 @@ std::string HexWord(std::uint32_t value)
 }
 
 // A register as "XXXX-XXXX", the grouping used in the serial number.
-std::string SerialGroup(std::uint32_t value)
-{
+std::string SerialGroup(std::uint32_t value) {
     const std::string hex = HexWord(value);
     return hex.substr(0, 4) + "-" + hex.substr(4);
 }
 
-std::string SerialText(const TCpuidSnapshot& snapshot)
-{
-    return SerialGroup(snapshot.leaf1Eax) + "-" + SerialGroup(snapshot.leaf3Edx) + "-"
-        + SerialGroup(snapshot.leaf3Ecx);
+std::string SerialText(const TCpuidSnapshot& snapshot) {
+    return SerialGroup(snapshot.leaf1Eax) + "-" + SerialGroup(snapshot.leaf3Edx) + "-" + SerialGroup(snapshot.leaf3Ecx);
 }
 
-std::string VendorText(const TCpuidSnapshot& snapshot)
-{
-    return RegisterText(snapshot.leaf0Ebx) + RegisterText(snapshot.leaf0Edx)
-        + RegisterText(snapshot.leaf0Ecx);
+std::string VendorText(const TCpuidSnapshot& snapshot) {
+    return RegisterText(snapshot.leaf0Ebx) + RegisterText(snapshot.leaf0Edx) + RegisterText(snapshot.leaf0Ecx);
 }
 
 // The 48 brand bytes; only a 0 terminator in the very last byte is dropped, because
 // everything before it (blanks, inner 0 bytes) is what the processor reports.
-std::string BrandText(const TCpuidSnapshot& snapshot)
-{
+std::string BrandText(const TCpuidSnapshot& snapshot) {
     std::string text;
     for (const TCpuidRegisters& registers : snapshot.brand) {
-        text += RegisterText(registers.eax) + RegisterText(registers.ebx)
-            + RegisterText(registers.ecx) + RegisterText(registers.edx);
+        text += RegisterText(registers.eax) + RegisterText(registers.ebx) + RegisterText(registers.ecx) +
+                RegisterText(registers.edx);
     }
     if (text.back() == '\0') {
         text.pop_back();
@@ -91,13 +75,9 @@ std::string BrandText(const TCpuidSnapshot& snapshot)
     return text;
 }
 
-std::string Support(bool supported)
-{
-    return supported ? kSupported : kUnsupported;
-}
+std::string Support(bool supported) { return supported ? kSupported : kUnsupported; }
 
-void AppendIdentification(const TCpuidSnapshot& snapshot, std::vector<TReportLine>& lines)
-{
+void AppendIdentification(const TCpuidSnapshot& snapshot, std::vector<TReportLine>& lines) {
     const std::uint32_t signature = snapshot.leaf1Eax;
     const std::uint32_t misc = snapshot.leaf1Ebx;
     const bool hasSerial = IsBitSet(snapshot.leaf1Edx, kSerialNumberBit);
@@ -119,8 +99,7 @@ void AppendIdentification(const TCpuidSnapshot& snapshot, std::vector<TReportLin
     lines.push_back({"", ""});
 }
 
-void AppendFeatures(const TCpuidSnapshot& snapshot, std::vector<TReportLine>& lines)
-{
+void AppendFeatures(const TCpuidSnapshot& snapshot, std::vector<TReportLine>& lines) {
     const std::uint32_t features = snapshot.featureEdx;
     const bool hasFxsr = IsBitSet(features, kFxsrBit);
 
@@ -131,8 +110,7 @@ void AppendFeatures(const TCpuidSnapshot& snapshot, std::vector<TReportLine>& li
     lines.push_back({"", ""});
 }
 
-void AppendExtended(const TCpuidSnapshot& snapshot, std::vector<TReportLine>& lines)
-{
+void AppendExtended(const TCpuidSnapshot& snapshot, std::vector<TReportLine>& lines) {
     if (!HasExtendedReport(snapshot)) {
         lines.push_back({"   - 扩展CPUID ", "不支持."});
         return;
@@ -145,13 +123,9 @@ void AppendExtended(const TCpuidSnapshot& snapshot, std::vector<TReportLine>& li
 
 }  // namespace
 
-bool HasExtendedReport(const TCpuidSnapshot& snapshot)
-{
-    return snapshot.highestExtendedLeaf > kExtendedLeafBase;
-}
+bool HasExtendedReport(const TCpuidSnapshot& snapshot) { return snapshot.highestExtendedLeaf > kExtendedLeafBase; }
 
-std::vector<TReportLine> DecodeProcessorReport(const TCpuidSnapshot& snapshot)
-{
+std::vector<TReportLine> DecodeProcessorReport(const TCpuidSnapshot& snapshot) {
     std::vector<TReportLine> lines;
     AppendIdentification(snapshot, lines);
     AppendFeatures(snapshot, lines);

@@ -17,13 +17,12 @@ constexpr std::uint32_t kExtendedLeafBase = 0x80000000u;
 constexpr std::uint32_t kFirstBrandLeaf = 0x80000002u;
 
 // The only place that knows how a compiler spells CPUID; ECX (sub-leaf) is always 0.
-TCpuidRegisters ExecuteCpuid(std::uint32_t leaf)
-{
+TCpuidRegisters ExecuteCpuid(std::uint32_t leaf) {
 #if defined(_MSC_VER) && (defined(_M_IX86) || defined(_M_X64))
     int values[4] = {};
     __cpuidex(values, static_cast<int>(leaf), 0);
     return {static_cast<std::uint32_t>(values[0]), static_cast<std::uint32_t>(values[1]),
-        static_cast<std::uint32_t>(values[2]), static_cast<std::uint32_t>(values[3])};
+            static_cast<std::uint32_t>(values[2]), static_cast<std::uint32_t>(values[3])};
 #elif (defined(__GNUC__) || defined(__clang__)) && (defined(__i386__) || defined(__x86_64__))
     unsigned int eax = 0, ebx = 0, ecx = 0, edx = 0;
     __cpuid_count(leaf, 0, eax, ebx, ecx, edx);
@@ -36,8 +35,7 @@ TCpuidRegisters ExecuteCpuid(std::uint32_t leaf)
 
 }  // namespace
 
-TCpuidSnapshot ReadCpuidSnapshot()
-{
+TCpuidSnapshot ReadCpuidSnapshot() {
     TCpuidSnapshot snapshot;
 
     const TCpuidRegisters vendor = ExecuteCpuid(kVendorLeaf);

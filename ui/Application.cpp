@@ -28,8 +28,7 @@ std::string ExceptionMessage(std::exception_ptr error) {
         if (error) std::rethrow_exception(error);
     } catch (const std::exception& e) {
         return e.what();
-    } catch (...) {
-    }
+    } catch (...) {}
     return "Unknown error";
 }
 
@@ -41,8 +40,8 @@ Application::ComApartment::~ComApartment() {
 }
 
 Application::Application() : title_(ApplicationTitle(ModulePath())) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS |
-                                                       ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 }
 

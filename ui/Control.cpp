@@ -23,8 +23,8 @@ RECT ScaleBounds(const Bounds& bounds, int dpi) {
     return {left, top, left + ScaleForDpi(bounds.width, dpi), top + ScaleForDpi(bounds.height, dpi)};
 }
 
-void Control::CreateControl(Wnd& parent, const wchar_t* className, std::string_view text, DWORD style,
-                            DWORD exStyle, const Bounds& bounds, const FontDesign& font, bool ownClass) {
+void Control::CreateControl(Wnd& parent, const wchar_t* className, std::string_view text, DWORD style, DWORD exStyle,
+                            const Bounds& bounds, const FontDesign& font, bool ownClass) {
     bounds_ = bounds;
     font_ = font;
     const int dpi = parent.Dpi();

@@ -102,7 +102,8 @@ private:
 class BackBuffer {
 public:
     BackBuffer(HDC target, int width, int height)
-        : dc_(CreateCompatibleDC(target)), bitmap_(CreateCompatibleBitmap(target, width, height)),
+        : dc_(CreateCompatibleDC(target)),
+          bitmap_(CreateCompatibleBitmap(target, width, height)),
           select_(dc_.Get(), bitmap_.Get()) {}
     ~BackBuffer() = default;
     BackBuffer(const BackBuffer&) = delete;

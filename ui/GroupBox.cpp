@@ -5,8 +5,8 @@
 namespace ui {
 
 void GroupBox::Create(Wnd& parent, const Bounds& bounds, std::string_view caption) {
-    CreateControl(parent, L"BUTTON", caption, WS_VISIBLE | WS_CLIPCHILDREN | BS_GROUPBOX, WS_EX_CONTROLPARENT,
-                  bounds, kWindowFont);
+    CreateControl(parent, L"BUTTON", caption, WS_VISIBLE | WS_CLIPCHILDREN | BS_GROUPBOX, WS_EX_CONTROLPARENT, bounds,
+                  kWindowFont);
 }
 
 LRESULT GroupBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -47,8 +47,8 @@ void GroupBox::Paint(HDC target, const RECT& dirty) {
         RECT visible;
         if (IntersectRect(&visible, &rect, &dirty)) graphic->Paint(buffer.Dc(), rect, dpi);
     }
-    BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer.Dc(),
-           dirty.left, dirty.top, SRCCOPY);
+    BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer.Dc(), dirty.left,
+           dirty.top, SRCCOPY);
 }
 
 bool GroupBox::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {

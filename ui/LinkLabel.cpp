@@ -10,9 +10,7 @@ void LinkLabel::Create(Wnd& parent, const Bounds& bounds, std::string_view capti
     CreateLabel(parent, bounds, caption, font, std::nullopt, Align::Left, SS_NOTIFY);
 }
 
-std::string LinkLabel::Target() const {
-    return url_.find_first_not_of(' ') == std::string::npos ? Caption() : url_;
-}
+std::string LinkLabel::Target() const { return url_.find_first_not_of(' ') == std::string::npos ? Caption() : url_; }
 
 bool LinkLabel::Open() {
     if (!OpenWithShell(Target())) return false;

@@ -11,9 +11,8 @@ namespace ui {
 class ListBox : public Control {
 public:
     void Create(Wnd& parent, const Bounds& bounds) {
-        CreateControl(parent, L"LISTBOX", "",
-                      WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, WS_EX_CLIENTEDGE,
-                      bounds, kWindowFont);
+        CreateControl(parent, L"LISTBOX", "", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
+                      WS_EX_CLIENTEDGE, bounds, kWindowFont);
     }
     int Count() const { return static_cast<int>(SendMessageW(Handle(), LB_GETCOUNT, 0, 0)); }
     void Add(std::string_view line) {

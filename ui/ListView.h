@@ -10,8 +10,8 @@ namespace ui {
 class ListView : public Control {
 public:
     void Create(Wnd& parent, const Bounds& bounds, const FontDesign& font) {
-        CreateControl(parent, WC_LISTVIEWW, "", WS_VISIBLE | WS_TABSTOP | LVS_ICON | LVS_AUTOARRANGE,
-                      WS_EX_CLIENTEDGE, bounds, font);
+        CreateControl(parent, WC_LISTVIEWW, "", WS_VISIBLE | WS_TABSTOP | LVS_ICON | LVS_AUTOARRANGE, WS_EX_CLIENTEDGE,
+                      bounds, font);
     }
     int Count() const { return static_cast<int>(SendMessageW(Handle(), LVM_GETITEMCOUNT, 0, 0)); }
 };

@@ -24,8 +24,8 @@ void Page::Create(Wnd& parent, const Bounds& bounds, std::string_view caption) {
 
 void Notebook::Create(Wnd& parent, const Bounds& bounds, const FontDesign& font,
                       const std::vector<std::string>& captions) {
-    CreateControl(parent, WC_TABCONTROLW, "", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH, 0,
-                  bounds, font);
+    CreateControl(parent, WC_TABCONTROLW, "", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH, 0, bounds,
+                  font);
     const Bounds pageBounds{bounds.left + kPageLeft, bounds.top + kPageTop, bounds.width - 2 * kPageLeft,
                             bounds.height - kPageTop - kPageLeft};
     for (std::size_t i = 0; i < captions.size(); ++i) {

@@ -33,9 +33,7 @@ HWND ReflectedSource(UINT message, LPARAM lParam) {
 
 Wnd::~Wnd() { DestroyHandle(); }
 
-Wnd* Wnd::FromHandle(HWND window) {
-    return window ? static_cast<Wnd*>(GetPropW(window, kWrapperProperty)) : nullptr;
-}
+Wnd* Wnd::FromHandle(HWND window) { return window ? static_cast<Wnd*>(GetPropW(window, kWrapperProperty)) : nullptr; }
 
 std::string Wnd::Text() const {
     const int length = GetWindowTextLengthW(hwnd_);
@@ -75,9 +73,8 @@ HWND Wnd::CreateOwn(const wchar_t* className, const wchar_t* text, DWORD style, 
 
 HWND Wnd::CreateStandard(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, RECT bounds,
                          HWND parent) {
-    HWND window = CreateWindowExW(exStyle, className, text, style, bounds.left, bounds.top,
-                                  bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
+    HWND window = CreateWindowExW(exStyle, className, text, style, bounds.left, bounds.top, bounds.right - bounds.left,
+                                  bounds.bottom - bounds.top, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window) return nullptr;
     Attach(window);
     subclassed_ = SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
@@ -144,8 +141,7 @@ LRESULT CALLBACK Wnd::OwnProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     return self ? Contained(self, window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Wnd::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                   DWORD_PTR data) {
+LRESULT CALLBACK Wnd::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
     return Contained(reinterpret_cast<Wnd*>(data), window, message, wParam, lParam);
 }
 

@@ -32,8 +32,7 @@ public:
 protected:
     // Registers a window class of ours (a second registration is harmless).
     static void RegisterOwnClass(const wchar_t* name, UINT style, HBRUSH background);
-    HWND CreateOwn(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, RECT bounds,
-                   HWND parent);
+    HWND CreateOwn(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, RECT bounds, HWND parent);
     HWND CreateStandard(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, RECT bounds,
                         HWND parent);
     void DestroyHandle();

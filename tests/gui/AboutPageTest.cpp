@@ -46,8 +46,8 @@ TEST_F(MainWindowTest, AboutPageShowsTheIconAndVersion) {
     for (WORD i = 0; i < count; ++i) {
         const BYTE* entry = directory + 6 + 14 * i;  // packed entries of 14 bytes
         widths.push_back(entry[0]);
-        EXPECT_EQ(entry[1], entry[0]);                                    // square
-        EXPECT_EQ(*reinterpret_cast<const WORD*>(entry + 6), 8) << i;     // 8 bits per pixel
+        EXPECT_EQ(entry[1], entry[0]);                                 // square
+        EXPECT_EQ(*reinterpret_cast<const WORD*>(entry + 6), 8) << i;  // 8 bits per pixel
     }
     std::sort(widths.begin(), widths.end());
     EXPECT_EQ(widths, (std::vector<int>{16, 32}));

@@ -58,8 +58,7 @@ MessageBoxWatcher::~MessageBoxWatcher() {
 }
 
 void CALLBACK MessageBoxWatcher::Poll(HWND, UINT, UINT_PTR, DWORD) {
-    if (activeWatcher)
-        EnumThreadWindows(GetCurrentThreadId(), Inspect, reinterpret_cast<LPARAM>(activeWatcher));
+    if (activeWatcher) EnumThreadWindows(GetCurrentThreadId(), Inspect, reinterpret_cast<LPARAM>(activeWatcher));
 }
 
 BOOL CALLBACK MessageBoxWatcher::Inspect(HWND window, LPARAM self) {

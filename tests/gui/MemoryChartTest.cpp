@@ -89,8 +89,8 @@ protected:
         const RECT field = form_->PaintBox1.PixelRect();
         const ui::ClientDc screen(form_->GroupBox3.Handle());
         return Draw(field.right - field.left, field.bottom - field.top, [&](HDC dc) {
-            BitBlt(dc, 0, 0, field.right - field.left, field.bottom - field.top, screen.Get(), field.left,
-                   field.top, SRCCOPY);
+            BitBlt(dc, 0, 0, field.right - field.left, field.bottom - field.top, screen.Get(), field.left, field.top,
+                   SRCCOPY);
         });
     }
 

@@ -8,9 +8,13 @@ namespace {
 TEST_F(MainWindowTest, TimersRunOnTheirScheduleAndOneShotsStayOff) {
     Create();
     TFormMain& f = *form_;
-    struct Expected { ui::Timer& timer; UINT interval; bool staysOn; };
-    const Expected timers[] = {{f.Timer1, 1, false},   {f.Timer2, 1, true},  {f.Timer3, 200, true},
-                               {f.Timer4, 1, false},   {f.Timer5, 1000, true}, {f.Timer6, 500, false},
+    struct Expected {
+        ui::Timer& timer;
+        UINT interval;
+        bool staysOn;
+    };
+    const Expected timers[] = {{f.Timer1, 1, false},  {f.Timer2, 1, true},    {f.Timer3, 200, true},
+                               {f.Timer4, 1, false},  {f.Timer5, 1000, true}, {f.Timer6, 500, false},
                                {f.Timer7, 1000, true}};
     for (const Expected& e : timers) {
         EXPECT_TRUE(e.timer.Enabled());  // every timer is on from its creation

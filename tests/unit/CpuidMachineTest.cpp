@@ -37,8 +37,7 @@ constexpr std::uint32_t kFamilyWithExtendedModel = 6;
 
 using TCpuinfoFields = std::map<std::string, std::string>;
 
-std::string Trim(const std::string& text)
-{
+std::string Trim(const std::string& text) {
     const std::size_t first = text.find_first_not_of(kBlanks);
     if (first == std::string::npos) {
         return {};
@@ -47,8 +46,7 @@ std::string Trim(const std::string& text)
 }
 
 // The "key : value" pairs of the first processor block; the blocks are separated by a blank line.
-std::optional<TCpuinfoFields> ReadFirstProcessor(const char* path)
-{
+std::optional<TCpuinfoFields> ReadFirstProcessor(const char* path) {
     std::ifstream file(path);
     if (!file) {
         return std::nullopt;
@@ -67,8 +65,7 @@ std::optional<TCpuinfoFields> ReadFirstProcessor(const char* path)
     return fields;
 }
 
-std::set<std::string> Words(const std::string& text)
-{
+std::set<std::string> Words(const std::string& text) {
     std::istringstream stream(text);
     std::set<std::string> words;
     for (std::string word; stream >> word;) {
@@ -79,8 +76,7 @@ std::set<std::string> Words(const std::string& text)
 
 class CpuidMachineTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         const std::optional<TCpuinfoFields> fields = ReadFirstProcessor(kCpuinfoPath);
         if (!fields) {
             GTEST_SKIP() << kCpuinfoPath << " cannot be opened: no OS view of the processor to compare with";
@@ -93,13 +89,9 @@ protected:
         report = DecodeProcessorReport(snapshot);
     }
 
-    const std::string& Value(std::size_t lineNumber) const
-    {
-        return report.at(lineNumber - 1).value;
-    }
+    const std::string& Value(std::size_t lineNumber) const { return report.at(lineNumber - 1).value; }
 
-    std::uint32_t Number(std::size_t lineNumber, int base = 10) const
-    {
+    std::uint32_t Number(std::size_t lineNumber, int base = 10) const {
         return static_cast<std::uint32_t>(std::stoul(Value(lineNumber), nullptr, base));
     }
 
@@ -108,14 +100,10 @@ protected:
     std::vector<TReportLine> report;
 };
 
-TEST_F(CpuidMachineTest, VendorMatches)
-{
-    EXPECT_EQ(Value(kVendorLine), cpuinfo.at("vendor_id"));
-}
+TEST_F(CpuidMachineTest, VendorMatches) { EXPECT_EQ(Value(kVendorLine), cpuinfo.at("vendor_id")); }
 
 // The OS shows family and model with their extensions folded in, so fold the decoded fields alike.
-TEST_F(CpuidMachineTest, FamilyModelAndSteppingMatch)
-{
+TEST_F(CpuidMachineTest, FamilyModelAndSteppingMatch) {
     const std::uint32_t baseFamily = Number(kFamilyLine);
     const std::uint32_t baseModel = Number(kModelLine, 16);
     const bool extendsFamily = baseFamily == kFamilyWithExtensions;
@@ -130,8 +118,7 @@ TEST_F(CpuidMachineTest, FamilyModelAndSteppingMatch)
 }
 
 // The OS cuts the brand at its first 0 byte and trims blanks on both sides.
-TEST_F(CpuidMachineTest, ModelNameMatchesBrand)
-{
+TEST_F(CpuidMachineTest, ModelNameMatchesBrand) {
     if (!HasExtendedReport(snapshot)) {
         GTEST_SKIP() << "no brand leaves: the OS names this processor from its own tables";
     }
@@ -143,14 +130,13 @@ TEST_F(CpuidMachineTest, ModelNameMatchesBrand)
     // Some nested hypervisors answer CPUID differently in kernel and user mode, and only the
     // brand text differs between the two; the OS's name is then not ours to check against.
     if (modelName != cpuinfo.at("model name") && Words(cpuinfo.at("flags")).contains("hypervisor")) {
-        GTEST_SKIP() << "hypervisor shows the kernel \"" << cpuinfo.at("model name")
-                     << "\" but user mode \"" << modelName << "\"";
+        GTEST_SKIP() << "hypervisor shows the kernel \"" << cpuinfo.at("model name") << "\" but user mode \""
+                     << modelName << "\"";
     }
     EXPECT_EQ(modelName, cpuinfo.at("model name"));
 }
 
-TEST_F(CpuidMachineTest, FeatureFlagsMatch)
-{
+TEST_F(CpuidMachineTest, FeatureFlagsMatch) {
     const std::set<std::string> flags = Words(cpuinfo.at("flags"));
     const std::vector<std::pair<std::string, std::size_t>> flagLines = {
         {"mmx", 16}, {"fxsr", 17}, {"sse", 18}, {"sse2", 19}};

@@ -12,8 +12,7 @@
 using namespace std::string_literals;
 
 // Shows 0 bytes visibly when a line differs.
-static void PrintTo(const TReportLine& line, std::ostream* out)
-{
+static void PrintTo(const TReportLine& line, std::ostream* out) {
     *out << ::testing::PrintToString(line.label) << " = " << ::testing::PrintToString(line.value);
 }
 
@@ -23,8 +22,7 @@ constexpr std::size_t kReportLines = 21;
 constexpr std::size_t kExtendedReportLines = 24;
 
 // Packs 48 brand bytes into the brand leaves: EAX, EBX, ECX, EDX per leaf, lowest byte first.
-std::array<TCpuidRegisters, 3> BrandRegisters(const std::string& text)
-{
+std::array<TCpuidRegisters, 3> BrandRegisters(const std::string& text) {
     std::array<std::uint32_t, 12> words{};
     for (std::size_t index = 0; index < text.size() && index < 48; ++index) {
         const auto byte = static_cast<std::uint32_t>(static_cast<unsigned char>(text[index]));
@@ -40,29 +38,23 @@ std::array<TCpuidRegisters, 3> BrandRegisters(const std::string& text)
 // Names each parameterised case after its table row, so a failure points at the row.
 struct TCaseName {
     template <typename TCase>
-    std::string operator()(const ::testing::TestParamInfo<TCase>& caseInfo) const
-    {
+    std::string operator()(const ::testing::TestParamInfo<TCase>& caseInfo) const {
         return caseInfo.param.name;
     }
 };
 
 // Prints a case as its row name in test listings, not as a dump of its bytes.
 template <typename TCase>
-    requires requires(const TCase& c) { c.name; }
-void PrintTo(const TCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+requires requires(const TCase& c) { c.name; }
+void PrintTo(const TCase& c, std::ostream* os) { *os << c.name; }
 
 // Lines `first`..`last` (1-based, as the report is numbered) of a report.
-std::vector<TReportLine> Lines(const std::vector<TReportLine>& report, std::size_t first, std::size_t last)
-{
+std::vector<TReportLine> Lines(const std::vector<TReportLine>& report, std::size_t first, std::size_t last) {
     return {report.begin() + static_cast<std::ptrdiff_t>(first - 1),
-        report.begin() + static_cast<std::ptrdiff_t>(last)};
+            report.begin() + static_cast<std::ptrdiff_t>(last)};
 }
 
-std::vector<std::string> Values(const std::vector<TReportLine>& report, std::size_t first, std::size_t last)
-{
+std::vector<std::string> Values(const std::vector<TReportLine>& report, std::size_t first, std::size_t last) {
     std::vector<std::string> values;
     for (const TReportLine& line : Lines(report, first, last)) {
         values.push_back(line.value);
@@ -70,8 +62,7 @@ std::vector<std::string> Values(const std::vector<TReportLine>& report, std::siz
     return values;
 }
 
-TEST(CpuidReport, DecodesACompleteReportExactly)
-{
+TEST(CpuidReport, DecodesACompleteReportExactly) {
     TCpuidSnapshot snapshot;
     snapshot.leaf0Ebx = 0x756E6547;  // "Genu"
     snapshot.leaf0Edx = 0x49656E69;  // "ineI"
@@ -123,8 +114,7 @@ struct TLeaf1Case {
 
 class CpuidLeaf1Test : public ::testing::TestWithParam<TLeaf1Case> {};
 
-TEST_P(CpuidLeaf1Test, DecodesSignatureMiscAndSerial)
-{
+TEST_P(CpuidLeaf1Test, DecodesSignatureMiscAndSerial) {
     const TLeaf1Case& param = GetParam();
     TCpuidSnapshot snapshot;
     snapshot.leaf1Eax = param.eax;
@@ -138,29 +128,80 @@ TEST_P(CpuidLeaf1Test, DecodesSignatureMiscAndSerial)
     EXPECT_EQ(Values(DecodeProcessorReport(snapshot), 3, 14), param.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CpuidLeaf1Test,
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CpuidLeaf1Test,
     ::testing::Values(
-        TLeaf1Case{"AllZero", 0, 0, 0, 0, 0,
-            {"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "失效", "0000-0000-0000-0000-0000-0000"}},
-        TLeaf1Case{"AllOnesKeepsFieldWidths", 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF,
-            {"15", "F", "15", "15", "15", "255", "255", "255", "255", "255", "有效",
-                "FFFF-FFFF-FFFF-FFFF-FFFF-FFFF"}},
-        TLeaf1Case{"SteppingTenModelB", 0x000000BA, 0, 0, 0, 0,
-            {"10", "B", "0", "0", "0", "0", "0", "0", "0", "0", "失效", "0000-00BA-0000-0000-0000-0000"}},
-        TLeaf1Case{"SteppingTwelveModelA", 0x000000AC, 0, 0, 0, 0,
-            {"12", "A", "0", "0", "0", "0", "0", "0", "0", "0", "失效", "0000-00AC-0000-0000-0000-0000"}},
-        TLeaf1Case{"ProcessorTypeUsesAllFourBits", 0x0000F000, 0, 0, 0, 0,
-            {"0", "0", "0", "15", "0", "0", "0", "0", "0", "0", "失效", "0000-F000-0000-0000-0000-0000"}},
-        TLeaf1Case{"ExtendedFamilyIgnoresBit28", 0x10A50000, 0, 0, 0, 0,
-            {"0", "0", "0", "0", "5", "10", "0", "0", "0", "0", "失效", "10A5-0000-0000-0000-0000-0000"}},
-        TLeaf1Case{"MiscBytesInOrder", 0, 0x12345678, 0, 0, 0,
-            {"0", "0", "0", "0", "0", "0", "120", "86", "52", "18", "失效", "0000-0000-0000-0000-0000-0000"}},
-        TLeaf1Case{"SignatureF29SerialValid", 0x00000F29, 0, 1u << 18, 0, 0,
-            {"9", "2", "15", "0", "0", "0", "0", "0", "0", "0", "有效", "0000-0F29-0000-0000-0000-0000"}},
-        TLeaf1Case{"SignatureF29SerialInvalid", 0x00000F29, 0, ~(1u << 18), 0, 0,
-            {"9", "2", "15", "0", "0", "0", "0", "0", "0", "0", "失效", "0000-0F29-0000-0000-0000-0000"}},
-        TLeaf1Case{"SerialOrderEdxBeforeEcx", 0x00000F29, 0, 0, 0x89ABCDEF, 0x01234567,
-            {"9", "2", "15", "0", "0", "0", "0", "0", "0", "0", "失效", "0000-0F29-89AB-CDEF-0123-4567"}}),
+        TLeaf1Case{"AllZero",
+                   0,
+                   0,
+                   0,
+                   0,
+                   0,
+                   {"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "失效", "0000-0000-0000-0000-0000-0000"}},
+        TLeaf1Case{
+            "AllOnesKeepsFieldWidths",
+            0xFFFFFFFF,
+            0xFFFFFFFF,
+            0xFFFFFFFF,
+            0xFFFFFFFF,
+            0xFFFFFFFF,
+            {"15", "F", "15", "15", "15", "255", "255", "255", "255", "255", "有效", "FFFF-FFFF-FFFF-FFFF-FFFF-FFFF"}},
+        TLeaf1Case{"SteppingTenModelB",
+                   0x000000BA,
+                   0,
+                   0,
+                   0,
+                   0,
+                   {"10", "B", "0", "0", "0", "0", "0", "0", "0", "0", "失效", "0000-00BA-0000-0000-0000-0000"}},
+        TLeaf1Case{"SteppingTwelveModelA",
+                   0x000000AC,
+                   0,
+                   0,
+                   0,
+                   0,
+                   {"12", "A", "0", "0", "0", "0", "0", "0", "0", "0", "失效", "0000-00AC-0000-0000-0000-0000"}},
+        TLeaf1Case{"ProcessorTypeUsesAllFourBits",
+                   0x0000F000,
+                   0,
+                   0,
+                   0,
+                   0,
+                   {"0", "0", "0", "15", "0", "0", "0", "0", "0", "0", "失效", "0000-F000-0000-0000-0000-0000"}},
+        TLeaf1Case{"ExtendedFamilyIgnoresBit28",
+                   0x10A50000,
+                   0,
+                   0,
+                   0,
+                   0,
+                   {"0", "0", "0", "0", "5", "10", "0", "0", "0", "0", "失效", "10A5-0000-0000-0000-0000-0000"}},
+        TLeaf1Case{"MiscBytesInOrder",
+                   0,
+                   0x12345678,
+                   0,
+                   0,
+                   0,
+                   {"0", "0", "0", "0", "0", "0", "120", "86", "52", "18", "失效", "0000-0000-0000-0000-0000-0000"}},
+        TLeaf1Case{"SignatureF29SerialValid",
+                   0x00000F29,
+                   0,
+                   1u << 18,
+                   0,
+                   0,
+                   {"9", "2", "15", "0", "0", "0", "0", "0", "0", "0", "有效", "0000-0F29-0000-0000-0000-0000"}},
+        TLeaf1Case{"SignatureF29SerialInvalid",
+                   0x00000F29,
+                   0,
+                   ~(1u << 18),
+                   0,
+                   0,
+                   {"9", "2", "15", "0", "0", "0", "0", "0", "0", "0", "失效", "0000-0F29-0000-0000-0000-0000"}},
+        TLeaf1Case{"SerialOrderEdxBeforeEcx",
+                   0x00000F29,
+                   0,
+                   0,
+                   0x89ABCDEF,
+                   0x01234567,
+                   {"9", "2", "15", "0", "0", "0", "0", "0", "0", "0", "失效", "0000-0F29-89AB-CDEF-0123-4567"}}),
     TCaseName{});
 
 struct TFeatureCase {
@@ -171,8 +212,7 @@ struct TFeatureCase {
 
 class CpuidFeatureTest : public ::testing::TestWithParam<TFeatureCase> {};
 
-TEST_P(CpuidFeatureTest, DecodesFeatureFlags)
-{
+TEST_P(CpuidFeatureTest, DecodesFeatureFlags) {
     const TFeatureCase& param = GetParam();
     TCpuidSnapshot snapshot;
     snapshot.featureEdx = param.featureEdx;
@@ -183,29 +223,49 @@ TEST_P(CpuidFeatureTest, DecodesFeatureFlags)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CpuidFeatureTest,
-    ::testing::Values(
-        TFeatureCase{"None", 0,
-            {{"MMX(多媒体增强指令集) ", "不支持"}, {"FXSAVE & FXRSTOR 指令集", "不支持"},
-                {"SSE指令集 ", "不支持"}, {"SSE2指令集 ", "不支持"}}},
-        TFeatureCase{"All", 0xFFFFFFFF,
-            {{"MMX(多媒体增强指令集) ", "支持"}, {"FXSAVE & FXRSTOR 指令 ", "支持"},
-                {"SSE指令集 ", "支持"}, {"SSE2指令集 ", "支持"}}},
-        TFeatureCase{"MmxOnly", 1u << 23,
-            {{"MMX(多媒体增强指令集) ", "支持"}, {"FXSAVE & FXRSTOR 指令集", "不支持"},
-                {"SSE指令集 ", "不支持"}, {"SSE2指令集 ", "不支持"}}},
-        TFeatureCase{"FxsrOnly", 1u << 24,
-            {{"MMX(多媒体增强指令集) ", "不支持"}, {"FXSAVE & FXRSTOR 指令 ", "支持"},
-                {"SSE指令集 ", "不支持"}, {"SSE2指令集 ", "不支持"}}},
-        TFeatureCase{"SseOnly", 1u << 25,
-            {{"MMX(多媒体增强指令集) ", "不支持"}, {"FXSAVE & FXRSTOR 指令集", "不支持"},
-                {"SSE指令集 ", "支持"}, {"SSE2指令集 ", "不支持"}}},
-        TFeatureCase{"Sse2Only", 1u << 26,
-            {{"MMX(多媒体增强指令集) ", "不支持"}, {"FXSAVE & FXRSTOR 指令集", "不支持"},
-                {"SSE指令集 ", "不支持"}, {"SSE2指令集 ", "支持"}}},
-        TFeatureCase{"AllButTheFour", ~(0xFu << 23),
-            {{"MMX(多媒体增强指令集) ", "不支持"}, {"FXSAVE & FXRSTOR 指令集", "不支持"},
-                {"SSE指令集 ", "不支持"}, {"SSE2指令集 ", "不支持"}}}),
-    TCaseName{});
+                         ::testing::Values(TFeatureCase{"None",
+                                                        0,
+                                                        {{"MMX(多媒体增强指令集) ", "不支持"},
+                                                         {"FXSAVE & FXRSTOR 指令集", "不支持"},
+                                                         {"SSE指令集 ", "不支持"},
+                                                         {"SSE2指令集 ", "不支持"}}},
+                                           TFeatureCase{"All",
+                                                        0xFFFFFFFF,
+                                                        {{"MMX(多媒体增强指令集) ", "支持"},
+                                                         {"FXSAVE & FXRSTOR 指令 ", "支持"},
+                                                         {"SSE指令集 ", "支持"},
+                                                         {"SSE2指令集 ", "支持"}}},
+                                           TFeatureCase{"MmxOnly",
+                                                        1u << 23,
+                                                        {{"MMX(多媒体增强指令集) ", "支持"},
+                                                         {"FXSAVE & FXRSTOR 指令集", "不支持"},
+                                                         {"SSE指令集 ", "不支持"},
+                                                         {"SSE2指令集 ", "不支持"}}},
+                                           TFeatureCase{"FxsrOnly",
+                                                        1u << 24,
+                                                        {{"MMX(多媒体增强指令集) ", "不支持"},
+                                                         {"FXSAVE & FXRSTOR 指令 ", "支持"},
+                                                         {"SSE指令集 ", "不支持"},
+                                                         {"SSE2指令集 ", "不支持"}}},
+                                           TFeatureCase{"SseOnly",
+                                                        1u << 25,
+                                                        {{"MMX(多媒体增强指令集) ", "不支持"},
+                                                         {"FXSAVE & FXRSTOR 指令集", "不支持"},
+                                                         {"SSE指令集 ", "支持"},
+                                                         {"SSE2指令集 ", "不支持"}}},
+                                           TFeatureCase{"Sse2Only",
+                                                        1u << 26,
+                                                        {{"MMX(多媒体增强指令集) ", "不支持"},
+                                                         {"FXSAVE & FXRSTOR 指令集", "不支持"},
+                                                         {"SSE指令集 ", "不支持"},
+                                                         {"SSE2指令集 ", "支持"}}},
+                                           TFeatureCase{"AllButTheFour",
+                                                        ~(0xFu << 23),
+                                                        {{"MMX(多媒体增强指令集) ", "不支持"},
+                                                         {"FXSAVE & FXRSTOR 指令集", "不支持"},
+                                                         {"SSE指令集 ", "不支持"},
+                                                         {"SSE2指令集 ", "不支持"}}}),
+                         TCaseName{});
 
 struct TExtendedCase {
     const char* name;
@@ -215,8 +275,7 @@ struct TExtendedCase {
 
 class CpuidExtendedTest : public ::testing::TestWithParam<TExtendedCase> {};
 
-TEST_P(CpuidExtendedTest, ShowsExtendedRowsOnlyAboveTheBaseLeaf)
-{
+TEST_P(CpuidExtendedTest, ShowsExtendedRowsOnlyAboveTheBaseLeaf) {
     const TExtendedCase& param = GetParam();
     TCpuidSnapshot snapshot;
     snapshot.highestExtendedLeaf = param.highestExtendedLeaf;
@@ -231,24 +290,21 @@ TEST_P(CpuidExtendedTest, ShowsExtendedRowsOnlyAboveTheBaseLeaf)
 
 const std::vector<TReportLine> kNoExtendedTail = {{"   - 扩展CPUID ", "不支持."}};
 
-std::vector<TReportLine> ExtendedTail(const std::string& count)
-{
-    return {{"扩展CPUID: ", "支持"}, {"   - 高级功能支持: ", count}, {"品牌: ", ""},
-        {"", "   - " + std::string(47, 'x')}};
+std::vector<TReportLine> ExtendedTail(const std::string& count) {
+    return {
+        {"扩展CPUID: ", "支持"}, {"   - 高级功能支持: ", count}, {"品牌: ", ""}, {"", "   - " + std::string(47, 'x')}};
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CpuidExtendedTest,
-    ::testing::Values(
-        TExtendedCase{"Zero", 0, kNoExtendedTail},
-        TExtendedCase{"SmallNumberIsNotAboveUnsigned", 5, kNoExtendedTail},
-        TExtendedCase{"BaseLeafItself", 0x80000000, kNoExtendedTail},
-        TExtendedCase{"OneAboveBase", 0x80000001, ExtendedTail("1")},
-        TExtendedCase{"LastBrandLeaf", 0x80000004, ExtendedTail("4")},
-        TExtendedCase{"Highest", 0xFFFFFFFF, ExtendedTail("2147483647")}),
-    TCaseName{});
+                         ::testing::Values(TExtendedCase{"Zero", 0, kNoExtendedTail},
+                                           TExtendedCase{"SmallNumberIsNotAboveUnsigned", 5, kNoExtendedTail},
+                                           TExtendedCase{"BaseLeafItself", 0x80000000, kNoExtendedTail},
+                                           TExtendedCase{"OneAboveBase", 0x80000001, ExtendedTail("1")},
+                                           TExtendedCase{"LastBrandLeaf", 0x80000004, ExtendedTail("4")},
+                                           TExtendedCase{"Highest", 0xFFFFFFFF, ExtendedTail("2147483647")}),
+                         TCaseName{});
 
-TEST(CpuidReport, LineCountsDoNotDependOnOtherFields)
-{
+TEST(CpuidReport, LineCountsDoNotDependOnOtherFields) {
     TCpuidSnapshot snapshot;
     snapshot.leaf1Eax = snapshot.leaf1Ebx = snapshot.leaf1Edx = snapshot.featureEdx = 0xFFFFFFFF;
     snapshot.brand = BrandRegisters(std::string(48, 'x'));
@@ -265,8 +321,7 @@ struct TBrandCase {
 
 class CpuidBrandTest : public ::testing::TestWithParam<TBrandCase> {};
 
-TEST_P(CpuidBrandTest, KeepsBrandBytesExceptAFinalZero)
-{
+TEST_P(CpuidBrandTest, KeepsBrandBytesExceptAFinalZero) {
     const TBrandCase& param = GetParam();
     ASSERT_EQ(param.registers.size(), 48u);
     TCpuidSnapshot snapshot;
@@ -278,18 +333,18 @@ TEST_P(CpuidBrandTest, KeepsBrandBytesExceptAFinalZero)
     EXPECT_EQ(report.back(), (TReportLine{"", "   - " + param.expected}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CpuidBrandTest,
-    ::testing::Values(
-        TBrandCase{"NoZeroKeepsAll48", "Intel(R) Xeon(R) Gold 6148 CPU @ 2.40GHz Family6",
-            "Intel(R) Xeon(R) Gold 6148 CPU @ 2.40GHz Family6"},
-        TBrandCase{"LeadingBlanksKept", "        Intel(R) Core(TM) i7-3770 CPU @ 3.40GHz\0"s,
-            "        Intel(R) Core(TM) i7-3770 CPU @ 3.40GHz"},
-        TBrandCase{"ZeroIn48thByteDropped", std::string(47, 'b') + "\0"s, std::string(47, 'b')},
-        TBrandCase{"TrailingZerosAllButLastKept", "AMD EPYC" + std::string(40, '\0'),
-            "AMD EPYC" + std::string(39, '\0')},
-        TBrandCase{"InnerZerosAndHighBytesKept", "A\0B\xAE\xFF"s + std::string(42, 'c') + "\0"s,
-            "A\0B\xAE\xFF"s + std::string(42, 'c')},
-        TBrandCase{"AllZero", std::string(48, '\0'), std::string(47, '\0')}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CpuidBrandTest,
+    ::testing::Values(TBrandCase{"NoZeroKeepsAll48", "Intel(R) Xeon(R) Gold 6148 CPU @ 2.40GHz Family6",
+                                 "Intel(R) Xeon(R) Gold 6148 CPU @ 2.40GHz Family6"},
+                      TBrandCase{"LeadingBlanksKept", "        Intel(R) Core(TM) i7-3770 CPU @ 3.40GHz\0"s,
+                                 "        Intel(R) Core(TM) i7-3770 CPU @ 3.40GHz"},
+                      TBrandCase{"ZeroIn48thByteDropped", std::string(47, 'b') + "\0"s, std::string(47, 'b')},
+                      TBrandCase{"TrailingZerosAllButLastKept", "AMD EPYC" + std::string(40, '\0'),
+                                 "AMD EPYC" + std::string(39, '\0')},
+                      TBrandCase{"InnerZerosAndHighBytesKept", "A\0B\xAE\xFF"s + std::string(42, 'c') + "\0"s,
+                                 "A\0B\xAE\xFF"s + std::string(42, 'c')},
+                      TBrandCase{"AllZero", std::string(48, '\0'), std::string(47, '\0')}),
     TCaseName{});
 
 }  // namespace

@@ -11,7 +11,7 @@ TEST(MegabyteText, TruncatesToWholeMegabytes) {
         {1'048'575, "0 MB"},
         {1'048'576, "1 MB"},
         {4'294'967'295, "4095 MB"},
-        {17'179'869'184, "16384 MB"},          // 16 GB: beyond what a 32-bit count holds
+        {17'179'869'184, "16384 MB"},  // 16 GB: beyond what a 32-bit count holds
         {UINT64_MAX, "17592186044415 MB"},
     };
     for (const auto& [bytes, text] : cases) EXPECT_EQ(MegabyteText(bytes), text) << bytes;

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 TEST(CentredOrigin, CentresWithWholeNumbersAndClampsAtTheScreenEdge) {
-    struct Case { int sw, sh, ww, wh, x, y; };
+    struct Case {
+        int sw, sh, ww, wh, x, y;
+    };
     const Case cases[] = {
-        {1280, 1024, 375, 406, 452, 309},
-        {1281, 1025, 375, 406, 453, 309},   // halves are dropped
-        {375, 406, 375, 406, 0, 0},
-        {300, 1024, 375, 406, 0, 309},      // narrower screen: touches the left edge only
-        {1280, 200, 375, 406, 452, 0},      // lower screen: touches the top edge only
+        {1280, 1024, 375, 406, 452, 309}, {1281, 1025, 375, 406, 453, 309},  // halves are dropped
+        {375, 406, 375, 406, 0, 0},       {300, 1024, 375, 406, 0, 309},  // narrower screen: touches the left edge only
+        {1280, 200, 375, 406, 452, 0},                                    // lower screen: touches the top edge only
         {0, 0, 375, 406, 0, 0},
     };
     for (const Case& c : cases) {
@@ -21,9 +21,9 @@ TEST(CentredOrigin, CentresWithWholeNumbersAndClampsAtTheScreenEdge) {
 
 TEST(ScaleForDpi, RoundsLikeMulDiv) {
     EXPECT_EQ(ScaleForDpi(369, 96), 369);
-    EXPECT_EQ(ScaleForDpi(369, 144), 554);   // 553.5 rounds up
-    EXPECT_EQ(ScaleForDpi(377, 144), 566);   // 565.5
-    EXPECT_EQ(ScaleForDpi(-11, 144), -17);   // font heights are negative: halves away from zero
-    EXPECT_EQ(ScaleForDpi(-11, 120), -14);   // -13.75
+    EXPECT_EQ(ScaleForDpi(369, 144), 554);  // 553.5 rounds up
+    EXPECT_EQ(ScaleForDpi(377, 144), 566);  // 565.5
+    EXPECT_EQ(ScaleForDpi(-11, 144), -17);  // font heights are negative: halves away from zero
+    EXPECT_EQ(ScaleForDpi(-11, 120), -14);  // -13.75
     EXPECT_EQ(ScaleForDpi(25, 192), 50);
 }
