@@ -4,7 +4,7 @@
 #include <objbase.h>
 
 #include "common/AppTitle.h"
-#include "ui/Unicode.h"
+#include "common/Unicode.h"
 
 namespace ui {
 namespace {

@@ -1,6 +1,6 @@
 #include "ui/Canvas.h"
 
-#include "ui/Unicode.h"
+#include "common/Unicode.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 #include "ui/Control.h"
 
 #include "common/Placement.h"
-#include "ui/Unicode.h"
+#include "common/Unicode.h"
 
 namespace ui {
 

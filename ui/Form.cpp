@@ -4,7 +4,7 @@
 #include "ui/Control.h"
 #include "ui/Dpi.h"
 #include "ui/Timer.h"
-#include "ui/Unicode.h"
+#include "common/Unicode.h"
 
 namespace ui {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/Placement.h"
-#include "ui/Unicode.h"
+#include "common/Unicode.h"
 
 namespace ui {
 

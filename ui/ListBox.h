@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/Control.h"
-#include "ui/Unicode.h"
+#include "common/Unicode.h"
 
 namespace ui {
 

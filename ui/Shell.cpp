@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "ui/Unicode.h"
+#include "common/Unicode.h"
 
 namespace ui {
 

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/Dpi.h"
-#include "ui/Unicode.h"
+#include "common/Unicode.h"
 
 namespace ui {
 namespace {

@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "ui/Unicode.h"
+#include "common/Unicode.h"
 
 namespace {
 MessageBoxWatcher* activeWatcher = nullptr;  // thread timers carry no context of their own
@@ -37,7 +37,7 @@ bool MainWindowTest::PumpUntil(const std::function<bool()>& done, std::chrono::m
 std::string WindowText(HWND window) {
     wchar_t buffer[512] = {};
     SendMessageW(window, WM_GETTEXT, std::size(buffer), reinterpret_cast<LPARAM>(buffer));
-    return ui::Narrow(buffer);
+    return Narrow(buffer);
 }
 
 RECT RectInParent(HWND child) {

@@ -1,8 +1,6 @@
-#include "ui/Unicode.h"
+#include "common/Unicode.h"
 
 #include <windows.h>
-
-namespace ui {
 
 std::wstring Widen(std::string_view utf8) {
     if (utf8.empty()) return {};
@@ -21,5 +19,3 @@ std::string Narrow(std::wstring_view utf16) {
     WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, out.data(), length, nullptr, nullptr);
     return out;
 }
-
-}  // namespace ui
