@@ -1,36 +1,9 @@
 #pragma once
 #include <windows.h>
 
-#include <utility>
+#include "common/Owned.h"
 
 namespace ui {
-
-// Owner of one handle that `Free` releases (a GDI object, an icon): releases it once,
-// moves, never copies.
-template <typename Handle, auto Free>
-class Owned {
-public:
-    Owned() = default;
-    explicit Owned(Handle handle) : handle_(handle) {}
-    Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    Owned& operator=(Owned&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.handle_, nullptr));
-        return *this;
-    }
-    Owned(const Owned&) = delete;
-    Owned& operator=(const Owned&) = delete;
-    ~Owned() { Reset(); }
-
-    Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    void Reset(Handle handle = nullptr) {
-        if (handle_) Free(handle_);
-        handle_ = handle;
-    }
-
-private:
-    Handle handle_ = nullptr;
-};
 
 template <typename Handle>
 using GdiObject = Owned<Handle, DeleteObject>;
@@ -40,6 +13,8 @@ using Pen = GdiObject<HPEN>;
 using Bitmap = GdiObject<HBITMAP>;
 // An icon loaded from resources without LR_SHARED.
 using Icon = Owned<HICON, DestroyIcon>;
+// A DC made with CreateCompatibleDC (not one borrowed with GetDC or BeginPaint).
+using MemoryDc = Owned<HDC, DeleteDC>;
 
 // Selects an object into a DC for one scope. The object that was there is selected back
 // on exit: a DC must never be released or deleted holding one of our objects.
@@ -111,14 +86,8 @@ public:
     HDC Dc() const { return dc_.Get(); }
 
 private:
-    struct OwnedDc {
-        explicit OwnedDc(HDC dc) : dc_(dc) {}
-        ~OwnedDc() { DeleteDC(dc_); }
-        HDC Get() const { return dc_; }
-        HDC dc_;
-    };
     // Declaration order matters: the bitmap is selected out (select_) before either is deleted.
-    OwnedDc dc_;
+    MemoryDc dc_;
     Bitmap bitmap_;
     SelectObjectScope select_;
 };

@@ -58,7 +58,7 @@ Pixels Draw(int width, int height, const std::function<void(HDC)>& draw) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    const ui::Owned<HDC, DeleteDC> dc(CreateCompatibleDC(nullptr));
+    const ui::MemoryDc dc(CreateCompatibleDC(nullptr));
     const ui::Bitmap bitmap(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     Pixels pixels{width, height, {}};
     {
