@@ -1,6 +1,10 @@
 #pragma once
-#include <cstdint>
+#include <functional>
+#include <string>
 
+#include "app/ExceptionPolicies.h"
+#include "probes/Cpuid.h"
+#include "probes/MemoryStatus.h"
 #include "ui/Application.h"
 #include "ui/ComboBox.h"
 #include "ui/Form.h"
@@ -13,8 +17,17 @@
 #include "ui/ListView.h"
 #include "ui/Notebook.h"
 #include "ui/ProgressBar.h"
-#include "ui/SingleErrorBox.h"
 #include "ui/Timer.h"
+
+// The notebook's pages, in tab order.
+enum PageIndex : int { kProcessorPage, kMemoryPage, kDiskPage, kSystemPage, kPrinterPage, kOtherPage, kAboutPage };
+
+// What the handlers ask of the machine: the probes' queries, called through here so that a
+// test can put one that fails in their place.
+struct ProbeSet {
+    std::function<TCpuidSnapshot()> readCpuidSnapshot = ReadCpuidSnapshot;
+    std::function<MemoryStatus()> queryMemoryStatus = QueryMemoryStatus;
+};
 
 // Stands for the application manifest, which lives in the executable's resources; the
 // component itself does nothing at run time.
@@ -89,13 +102,24 @@ public:
     void DoShow() override { FormShow(); }
     bool PreTranslateMessage(const MSG& message) override;
 
+    ProbeSet probes;
+
 private:
     // Builds every component from the window's design, in declaration order.
     void CreateComponents();
+    // Each page's run-time captions; FormCreate calls them in tab order, which is the order
+    // of the whole caption table.
+    void SetProcessorCaptions();
+    void SetMemoryCaptions();
+    void SetDiskCaptions();
+    void SetSystemCaptions();
+    void SetPrinterCaptions();
+    void SetOtherCaptions();
+    void SetAboutCaptions();
     // Wipes the memory chart and starts its next sweep at the bottom-left corner.
     void RestartChart();
 
-    ui::SingleErrorBox reportErrors_;
+    OneErrorBoxAtATime reportErrors_;
     std::string reportText_;  // the report as text: Img_Info's window text
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 // The system's memory figures from one query. 64-bit counts: a 32-bit query caps or garbles
 // them on any machine with more than 4 GB.
@@ -13,3 +14,6 @@ struct MemoryStatus {
 
 // Asks Windows for its memory status. Throws std::system_error when the query fails.
 MemoryStatus QueryMemoryStatus();
+
+// The memory load as the memory page writes it: "37 %".
+std::string MemoryLoadText(std::uint32_t load);

@@ -10,6 +10,7 @@ namespace ui {
 
 // An off-screen bitmap with a DC to draw on, a brush colour and a font with a colour, kept
 // for as long as its owner lives. Text cells are painted opaque in the brush colour.
+// Making the bitmap, its DC or the font throws when Windows cannot.
 class Canvas {
 public:
     Canvas(int width, int height);
@@ -17,7 +18,7 @@ public:
     Canvas& operator=(const Canvas&) = delete;
     ~Canvas();
 
-    HDC Dc() const { return dc_; }
+    HDC Dc() const { return dc_.Get(); }
     HBITMAP Bitmap() const { return bitmap_.Get(); }
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -35,7 +36,8 @@ public:
 private:
     int width_;
     int height_;
-    HDC dc_;
+    // The DC is deleted after the bitmap and font: the destructor selects them out first.
+    MemoryDc dc_;
     GdiObject<HBITMAP> bitmap_;
     HGDIOBJ oldBitmap_;
     Font font_;

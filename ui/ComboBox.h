@@ -1,19 +1,54 @@
 #pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "ui/Control.h"
 
 namespace ui {
 
-// A drop-down list to choose one entry from.
+// A drop-down list to choose one entry from. With an image list, each entry shows a small
+// icon before its text; the entries keep their strings either way, so screen readers and
+// CB_GETLBTEXT read every one.
 class ComboBox : public Control {
 public:
-    void Create(Wnd& parent, const Bounds& bounds) {
-        // A drop-down list's window height is that of its opened list; the edit part's
-        // height follows from the font.
-        Bounds dropped = bounds;
-        dropped.height = bounds.height * 10;
-        CreateControl(parent, L"COMBOBOX", "", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, dropped,
-                      kWindowFont);
-    }
+    struct Args {
+        Bounds bounds = {};          // the height is the closed box's; the list drops below it
+        HIMAGELIST icons = nullptr;  // borrowed, not destroyed: the system's list, for one
+    };
+
+    // Raised once per pick by the user, mouse or keyboard, open list or closed, when the
+    // entry chosen differs from the last one raised or set; never for SetSelectedIndex.
+    std::function<void()> OnChange;
+
+    void Create(Wnd& parent, const Args& args);
+    void Clear();
+    // Appends an entry with its data and the index of its icon in the image list (-1: none);
+    // returns its index.
+    int Add(std::string_view text, LPARAM data = 0, int icon = -1);
+    int Count() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCOUNT, 0, 0)); }
+    std::string ItemText(int index) const;
+    LPARAM ItemData(int index) const { return SendMessageW(Handle(), CB_GETITEMDATA, static_cast<WPARAM>(index), 0); }
+    // -1 when no entry is chosen.
+    int SelectedIndex() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0)); }
+    void SetSelectedIndex(int index);
+
+    void ApplyDpi(int dpi) override;
+
+protected:
+    bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void RaiseIfChanged();
+    void ApplyItemHeight();
+    void DrawItem(const DRAWITEMSTRUCT& item) const;
+
+    HIMAGELIST icons_ = nullptr;
+    std::vector<int> itemIcons_;  // per entry, in entry order
+    int reported_ = -1;
 };
 
 }  // namespace ui

@@ -23,20 +23,34 @@ RECT ScaleBounds(const Bounds& bounds, int dpi) {
     return {left, top, left + ScaleForDpi(bounds.width, dpi), top + ScaleForDpi(bounds.height, dpi)};
 }
 
-void Control::CreateControl(Wnd& parent, const wchar_t* className, std::string_view text, DWORD style, DWORD exStyle,
-                            const Bounds& bounds, const FontDesign& font, bool ownClass) {
+void Control::CreateControl(Wnd& parent, const WindowSpec& spec, const Bounds& bounds, std::string_view text,
+                            const FontDesign& font) {
     bounds_ = bounds;
     font_ = font;
     const int dpi = parent.Dpi();
     const std::wstring wide = Widen(text);
     const RECT rect = ScaleBounds(bounds, dpi);
-    style |= WS_CHILD;
-    if (ownClass)
-        CreateOwn(className, wide.c_str(), style, exStyle, rect, parent.Handle());
+    const DWORD style = spec.style | WS_CHILD;
+    if (spec.ownClass)
+        CreateOwn(spec.className, wide.c_str(), style, spec.exStyle, rect, parent.Handle());
     else
-        CreateStandard(className, wide.c_str(), style, exStyle, rect, parent.Handle());
+        CreateStandard(spec.className, wide.c_str(), style, spec.exStyle, rect, parent.Handle());
     hfont_ = MakeFont(font_, dpi);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(hfont_.Get()), FALSE);
+}
+
+void Control::SuspendRedraw() {
+    if (redrawSuspended_++ > 0) return;
+    // WM_SETREDRAW also clears and sets WS_VISIBLE: a hidden control is left alone, or
+    // resuming would make it visible.
+    redrawWasOn_ = (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+    if (redrawWasOn_) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+}
+
+void Control::ResumeRedraw() {
+    if (redrawSuspended_ == 0 || --redrawSuspended_ > 0 || !redrawWasOn_) return;
+    SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void Control::ApplyDpi(int dpi) {

@@ -1,8 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include <optional>
-#include <string>
+#include <string_view>
 
 #include "ui/Gdi.h"
 #include "ui/Wnd.h"
@@ -36,6 +35,14 @@ Font MakeFont(const FontDesign& design, int dpi);
 // The pixel rectangle of `bounds` at `dpi`.
 RECT ScaleBounds(const Bounds& bounds, int dpi);
 
+// The window class and styles a control is made of.
+struct WindowSpec {
+    const wchar_t* className = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    bool ownClass = false;  // a class of ours (OwnProc) rather than a standard control
+};
+
 // A child window with a designed place and font, laid out again when the DPI changes.
 class Control : public Wnd {
 public:
@@ -47,21 +54,38 @@ public:
     bool Visible() const { return IsWindowVisible(Handle()) != FALSE; }
     void SetVisible(bool visible) { ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE); }
 
+    // Stops the control from painting while it changes many times over; resuming paints it
+    // once. Calls nest: painting resumes with the last ResumeRedraw.
+    void SuspendRedraw();
+    void ResumeRedraw();
+
     // Places the control and makes its font for `dpi`; controls that size themselves to
     // their content override it.
     virtual void ApplyDpi(int dpi);
 
 protected:
-    // Creates the window: a standard control class, or one of ours when `ownClass` is set.
-    void CreateControl(Wnd& parent, const wchar_t* className, std::string_view text, DWORD style, DWORD exStyle,
-                       const Bounds& bounds, const FontDesign& font, bool ownClass = false);
+    void CreateControl(Wnd& parent, const WindowSpec& spec, const Bounds& bounds, std::string_view text = {},
+                       const FontDesign& font = kWindowFont);
     HFONT CurrentFont() const { return hfont_.Get(); }
-    void SetDesignBounds(const Bounds& bounds) { bounds_ = bounds; }
 
 private:
     Bounds bounds_;
     FontDesign font_;
     Font hfont_;
+    int redrawSuspended_ = 0;
+    bool redrawWasOn_ = false;
+};
+
+// Redraw suspended for one scope (an update bracket).
+class RedrawSuspended {
+public:
+    explicit RedrawSuspended(Control& control) : control_(control) { control_.SuspendRedraw(); }
+    ~RedrawSuspended() { control_.ResumeRedraw(); }
+    RedrawSuspended(const RedrawSuspended&) = delete;
+    RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+
+private:
+    Control& control_;
 };
 
 }  // namespace ui

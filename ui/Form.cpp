@@ -19,13 +19,13 @@ BOOL CALLBACK ApplyDpiToChild(HWND child, LPARAM dpi) {
 
 }  // namespace
 
-void Form::CreateForm(std::string_view caption, int clientWidth, int clientHeight) {
-    clientWidth_ = clientWidth;
-    clientHeight_ = clientHeight;
-    // The window class carries the form's name, so tools and tests find the window by it.
-    RegisterOwnClass(L"TFormMain", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+void Form::CreateForm(const Args& args) {
+    clientWidth_ = args.clientWidth;
+    clientHeight_ = args.clientHeight;
+    RegisterOwnClass(args.className, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), args.icon);
     // Created hidden at the corner: ShowCentred places it once DoShow has run.
-    CreateOwn(L"TFormMain", Widen(caption).c_str(), kStyle, kExStyle, {0, 0, clientWidth, clientHeight}, nullptr);
+    CreateOwn(args.className, Widen(args.caption).c_str(), kStyle, kExStyle, {0, 0, clientWidth_, clientHeight_},
+              nullptr);
     dpi_ = WindowDpi(Handle());
     const RECT outer = OuterRect(Dpi());
     SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,

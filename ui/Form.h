@@ -26,8 +26,15 @@ public:
     explicit Form(ExceptionSink& errors) : errors_(errors) {}
     ExceptionSink& Errors() { return errors_; }
 
-    // Client size at 96 DPI.
-    void CreateForm(std::string_view caption, int clientWidth, int clientHeight);
+    struct Args {
+        std::string_view caption = {};
+        int clientWidth = 0;  // client size at 96 DPI
+        int clientHeight = 0;
+        // The window class's name, by which tools and tests find the window, and its icon resource.
+        const wchar_t* className = nullptr;
+        const wchar_t* icon = nullptr;
+    };
+    void CreateForm(const Args& args);
     // Places the window at the centre of the screen and shows it.
     void ShowCentred();
 

@@ -39,11 +39,11 @@ void Graphic::Invalidate(const RECT& rect) const {
     host_->InvalidateArea(area);
 }
 
-void Shape::Create(GroupBox& host, const Bounds& bounds, COLORREF brush, BrushStyle style, COLORREF pen) {
-    brush_ = brush;
-    style_ = style;
-    pen_ = pen;
-    Attach(host, bounds);
+void Shape::Create(GroupBox& host, const Args& args) {
+    brush_ = args.brush;
+    style_ = args.style;
+    pen_ = args.pen;
+    Attach(host, args.bounds);
 }
 
 void Shape::Paint(HDC dc, const RECT& rect, int dpi) const {
@@ -56,8 +56,6 @@ void Shape::Paint(HDC dc, const RECT& rect, int dpi) const {
     Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
     SetBkMode(dc, oldMode);
 }
-
-void PaintBox::Create(GroupBox& host, const Bounds& bounds) { Attach(host, bounds); }
 
 void PaintBox::SetPenColor(COLORREF color) {
     if (color == penColor_) return;

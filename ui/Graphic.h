@@ -40,7 +40,13 @@ private:
 class Shape : public Graphic {
 public:
     enum class BrushStyle { Solid, Cross };
-    void Create(GroupBox& host, const Bounds& bounds, COLORREF brush, BrushStyle style, COLORREF pen);
+    struct Args {
+        Bounds bounds = {};
+        COLORREF brush = RGB(255, 255, 255);
+        BrushStyle style = BrushStyle::Solid;
+        COLORREF pen = RGB(0, 0, 0);  // one pixel wide at 96 DPI
+    };
+    void Create(GroupBox& host, const Args& args);
     void Paint(HDC dc, const RECT& rect, int dpi) const override;
 
 private:
@@ -55,7 +61,10 @@ private:
 // Nothing else is painted: the pieces beneath show between the lines.
 class PaintBox : public Graphic {
 public:
-    void Create(GroupBox& host, const Bounds& bounds);
+    struct Args {
+        Bounds bounds = {};
+    };
+    void Create(GroupBox& host, const Args& args) { Attach(host, args.bounds); }
     void Paint(HDC dc, const RECT& rect, int dpi) const override;
     // Size at 96 DPI, the unit of the canvas coordinates.
     int Width() const { return DesignBounds().width; }

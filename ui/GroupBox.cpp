@@ -4,9 +4,11 @@
 
 namespace ui {
 
-void GroupBox::Create(Wnd& parent, const Bounds& bounds, std::string_view caption) {
-    CreateControl(parent, L"BUTTON", caption, WS_VISIBLE | WS_CLIPCHILDREN | BS_GROUPBOX, WS_EX_CONTROLPARENT, bounds,
-                  kWindowFont);
+void GroupBox::Create(Wnd& parent, const Args& args) {
+    CreateControl(
+        parent,
+        {.className = L"BUTTON", .style = WS_VISIBLE | WS_CLIPCHILDREN | BS_GROUPBOX, .exStyle = WS_EX_CONTROLPARENT},
+        args.bounds, args.text);
 }
 
 LRESULT GroupBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

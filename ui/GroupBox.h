@@ -11,7 +11,11 @@ class Graphic;
 // it, and draws its windowless pieces over its own face, double-buffered.
 class GroupBox : public Control {
 public:
-    void Create(Wnd& parent, const Bounds& bounds, std::string_view caption);
+    struct Args {
+        Bounds bounds = {};
+        std::string_view text = {};
+    };
+    void Create(Wnd& parent, const Args& args);
     void AddGraphic(Graphic& graphic) { graphics_.push_back(&graphic); }
     void RemoveGraphic(Graphic& graphic) { std::erase(graphics_, &graphic); }
     void InvalidateArea(const RECT& rect) { InvalidateRect(Handle(), &rect, FALSE); }

@@ -2,12 +2,13 @@
 
 namespace ui {
 namespace {
-constexpr wchar_t kClassName[] = L"KestraneImage";
+constexpr wchar_t kClassName[] = L"ui.Image";
 }
 
-void Image::Create(Wnd& parent, const Bounds& bounds) {
+void Image::Create(Wnd& parent, const Args& args) {
     RegisterOwnClass(kClassName, 0, nullptr);
-    CreateControl(parent, kClassName, "", WS_VISIBLE, 0, bounds, kWindowFont, true);
+    CreateControl(parent, {.className = kClassName, .style = WS_VISIBLE, .ownClass = true}, args.bounds);
+    if (args.icon) SetIcon(args.icon);
 }
 
 void Image::SetIcon(const wchar_t* name) {

@@ -10,7 +10,11 @@ namespace ui {
 // window text carries what the picture says, for screen readers and copying.
 class Image : public Control {
 public:
-    void Create(Wnd& parent, const Bounds& bounds);
+    struct Args {
+        Bounds bounds = {};
+        const wchar_t* icon = nullptr;  // an icon resource, shown at the control's size
+    };
+    void Create(Wnd& parent, const Args& args);
     // Loads icon resource `name` at the control's size (scaled with the DPI).
     void SetIcon(const wchar_t* name);
     // The bitmap to draw on, made at the control's size on first use and kept for the

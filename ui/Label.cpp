@@ -7,18 +7,12 @@
 
 namespace ui {
 
-void Label::Create(Wnd& parent, const Bounds& bounds, std::string_view caption, const FontDesign& font,
-                   std::optional<COLORREF> color, Align align) {
-    CreateLabel(parent, bounds, caption, font, color, align, 0);
-}
-
-void Label::CreateLabel(Wnd& parent, const Bounds& bounds, std::string_view caption, const FontDesign& font,
-                        std::optional<COLORREF> color, Align align, DWORD extraStyle) {
-    caption_ = caption;
-    color_ = color;
-    align_ = align;
-    const DWORD style = WS_VISIBLE | SS_NOPREFIX | (align == Align::Right ? SS_RIGHT : SS_LEFT) | extraStyle;
-    CreateControl(parent, L"STATIC", caption, style, 0, bounds, font);
+void Label::CreateLabel(Wnd& parent, const Args& args, DWORD extraStyle) {
+    caption_ = args.text;
+    color_ = args.color;
+    align_ = args.align;
+    const DWORD style = WS_VISIBLE | SS_NOPREFIX | (align_ == Align::Right ? SS_RIGHT : SS_LEFT) | extraStyle;
+    CreateControl(parent, {.className = L"STATIC", .style = style}, args.bounds, args.text, args.font);
     AutoSize();
 }
 

@@ -11,9 +11,15 @@ namespace ui {
 class Label : public Control {
 public:
     enum class Align { Left, Right };
+    struct Args {
+        Bounds bounds = {};
+        std::string_view text = {};
+        FontDesign font = kWindowFont;
+        std::optional<COLORREF> color = {};  // the window text colour when not set
+        Align align = Align::Left;
+    };
 
-    void Create(Wnd& parent, const Bounds& bounds, std::string_view caption, const FontDesign& font = kWindowFont,
-                std::optional<COLORREF> color = std::nullopt, Align align = Align::Left);
+    void Create(Wnd& parent, const Args& args) { CreateLabel(parent, args, 0); }
 
     const std::string& Caption() const { return caption_; }
     // Setting the text already shown changes nothing and repaints nothing.
@@ -25,8 +31,7 @@ public:
 
 protected:
     // Extra styles for derived labels (SS_NOTIFY for links).
-    void CreateLabel(Wnd& parent, const Bounds& bounds, std::string_view caption, const FontDesign& font,
-                     std::optional<COLORREF> color, Align align, DWORD extraStyle);
+    void CreateLabel(Wnd& parent, const Args& args, DWORD extraStyle);
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:

@@ -4,10 +4,9 @@
 
 namespace ui {
 
-void LinkLabel::Create(Wnd& parent, const Bounds& bounds, std::string_view caption, std::string_view url,
-                       const FontDesign& font) {
-    url_ = url;
-    CreateLabel(parent, bounds, caption, font, std::nullopt, Align::Left, SS_NOTIFY);
+void LinkLabel::Create(Wnd& parent, const Args& args) {
+    url_ = args.url;
+    CreateLabel(parent, {.bounds = args.bounds, .text = args.text, .font = args.font}, SS_NOTIFY);
 }
 
 std::string LinkLabel::Target() const { return url_.find_first_not_of(' ') == std::string::npos ? Caption() : url_; }

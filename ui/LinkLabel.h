@@ -12,8 +12,13 @@ class LinkLabel : public Label {
 public:
     static constexpr COLORREF kVisited = RGB(128, 0, 128);
 
-    void Create(Wnd& parent, const Bounds& bounds, std::string_view caption, std::string_view url,
-                const FontDesign& font);
+    struct Args {
+        Bounds bounds = {};
+        std::string_view text = {};
+        std::string_view url = {};
+        FontDesign font = kWindowFont;
+    };
+    void Create(Wnd& parent, const Args& args);
     const std::string& Url() const { return url_; }
     void SetUrl(std::string_view url) { url_ = url; }
     // What a click opens.

@@ -1,24 +1,29 @@
 #pragma once
 #include <windows.h>
-#include <commctrl.h>
+
+#include <string>
+#include <vector>
 
 #include "ui/Control.h"
-#include "common/Unicode.h"
 
 namespace ui {
 
-// A plain list of text lines, in the order they are added.
+// A plain list of text lines, in the order they are given.
 class ListBox : public Control {
 public:
-    void Create(Wnd& parent, const Bounds& bounds) {
-        CreateControl(parent, L"LISTBOX", "", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
-                      WS_EX_CLIENTEDGE, bounds, kWindowFont);
-    }
+    struct Args {
+        Bounds bounds = {};
+    };
+    void Create(Wnd& parent, const Args& args);
+
     int Count() const { return static_cast<int>(SendMessageW(Handle(), LB_GETCOUNT, 0, 0)); }
-    void Add(std::string_view line) {
-        SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(line).c_str()));
-    }
+    std::string Line(int index) const;
+    std::vector<std::string> Lines() const;
+    void Add(std::string_view line);
     void Clear() { SendMessageW(Handle(), LB_RESETCONTENT, 0, 0); }
+    // Replaces every line in one go, painted once at the end. The same lines again change
+    // nothing: the user's selection and scroll position stay.
+    void SetLines(const std::vector<std::string>& lines);
 };
 
 }  // namespace ui

@@ -8,7 +8,7 @@
 namespace ui {
 namespace {
 
-constexpr wchar_t kPageClass[] = L"KestranePage";
+constexpr wchar_t kPageClass[] = L"ui.Page";
 // Each page's client area begins 4 pixels in and 25 down from the notebook's corner.
 constexpr int kPageLeft = 4;
 constexpr int kPageTop = 25;
@@ -18,20 +18,25 @@ constexpr int kTabHeight = 21;
 
 void Page::Create(Wnd& parent, const Bounds& bounds, std::string_view caption) {
     RegisterOwnClass(kPageClass, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    CreateControl(parent, kPageClass, caption, WS_CLIPSIBLINGS | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, bounds,
-                  kWindowFont, true);
+    CreateControl(parent,
+                  {.className = kPageClass,
+                   .style = WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                   .exStyle = WS_EX_CONTROLPARENT,
+                   .ownClass = true},
+                  bounds, caption);
 }
 
-void Notebook::Create(Wnd& parent, const Bounds& bounds, const FontDesign& font,
-                      const std::vector<std::string>& captions) {
-    CreateControl(parent, WC_TABCONTROLW, "", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH, 0, bounds,
-                  font);
+void Notebook::Create(Wnd& parent, const Args& args) {
+    CreateControl(parent,
+                  {.className = WC_TABCONTROLW, .style = WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH},
+                  args.bounds, {}, args.font);
+    const Bounds& bounds = args.bounds;
     const Bounds pageBounds{bounds.left + kPageLeft, bounds.top + kPageTop, bounds.width - 2 * kPageLeft,
                             bounds.height - kPageTop - kPageLeft};
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-        SendTabText(TCM_INSERTITEMW, static_cast<int>(i), captions[i]);
+    for (std::size_t i = 0; i < args.pages.size(); ++i) {
+        SendTabText(TCM_INSERTITEMW, static_cast<int>(i), args.pages[i]);
         auto page = std::make_unique<Page>();
-        page->Create(parent, pageBounds, captions[i]);
+        page->Create(parent, pageBounds, args.pages[i]);
         pages_.push_back(std::move(page));
     }
     SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -87,12 +92,20 @@ bool Notebook::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         return Control::OnReflected(message, wParam, lParam, result);
     const int selected = static_cast<int>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));
     if (selected == current_) return true;
+    // The tab row has moved already: when the change is refused or fails, it goes back to
+    // the page that stays in front.
+    const auto keepPage = [this] { SendMessageW(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(current_), 0); };
     bool allow = true;
-    if (OnChange) OnChange(selected, allow);
+    try {
+        if (OnChange) OnChange(selected, allow);
+    } catch (...) {
+        keepPage();
+        throw;
+    }
     if (allow)
         ShowOnly(selected);
     else
-        SendMessageW(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(current_), 0);
+        keepPage();
     result = 0;
     return true;
 }

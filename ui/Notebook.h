@@ -23,7 +23,12 @@ public:
     // page is shown; setting allowChange to false keeps the old page.
     std::function<void(int newTab, bool& allowChange)> OnChange;
 
-    void Create(Wnd& parent, const Bounds& bounds, const FontDesign& font, const std::vector<std::string>& captions);
+    struct Args {
+        Bounds bounds = {};
+        FontDesign font = kWindowFont;
+        std::vector<std::string_view> pages = {};  // one caption per page, in tab order
+    };
+    void Create(Wnd& parent, const Args& args);
 
     int PageCount() const { return static_cast<int>(pages_.size()); }
     Page& Pages(int index) { return *pages_.at(static_cast<std::size_t>(index)); }

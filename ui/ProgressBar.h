@@ -9,8 +9,11 @@ namespace ui {
 // A horizontal, segmented progress bar from 0 to 100.
 class ProgressBar : public Control {
 public:
-    void Create(Wnd& parent, const Bounds& bounds) {
-        CreateControl(parent, PROGRESS_CLASSW, "", WS_VISIBLE, 0, bounds, kWindowFont);
+    struct Args {
+        Bounds bounds = {};
+    };
+    void Create(Wnd& parent, const Args& args) {
+        CreateControl(parent, {.className = PROGRESS_CLASSW, .style = WS_VISIBLE}, args.bounds);
         SendMessageW(Handle(), PBM_SETRANGE32, 0, 100);
     }
     int Position() const { return static_cast<int>(SendMessageW(Handle(), PBM_GETPOS, 0, 0)); }

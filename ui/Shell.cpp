@@ -1,6 +1,5 @@
 #include "ui/Shell.h"
 
-#include <windows.h>
 #include <shellapi.h>
 
 #include "common/Unicode.h"
@@ -16,6 +15,28 @@ bool OpenWithShell(std::string_view target) {
     info.lpFile = file.c_str();
     info.nShow = SW_SHOWNORMAL;
     return ShellExecuteExW(&info) != FALSE;
+}
+
+HIMAGELIST SystemSmallIcons() {
+    SHFILEINFOW info{};
+    // By attributes alone: no file or drive is touched to find the list.
+    return reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(L"file", FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                                                       SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+}
+
+int ShellIconIndex(std::string_view path) {
+    const std::wstring wide = Widen(path);
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(wide.c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON)) return -1;
+    return info.iIcon;
+}
+
+int StockIconIndex(int id) {
+    SHSTOCKICONINFO info{};
+    info.cbSize = sizeof info;
+    if (FAILED(SHGetStockIconInfo(static_cast<SHSTOCKICONID>(id), SHGSI_SYSICONINDEX | SHGSI_SMALLICON, &info)))
+        return -1;
+    return info.iSysImageIndex;
 }
 
 }  // namespace ui

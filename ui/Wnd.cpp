@@ -8,7 +8,7 @@
 namespace ui {
 namespace {
 
-constexpr wchar_t kWrapperProperty[] = L"Kestrane.Wnd";
+constexpr wchar_t kWrapperProperty[] = L"ui.Wnd";
 constexpr UINT_PTR kSubclassId = 1;
 
 // The child a parent-bound message is about, or null for any other message.
@@ -18,6 +18,10 @@ HWND ReflectedSource(UINT message, LPARAM lParam) {
         return reinterpret_cast<HWND>(lParam);  // null for menus and accelerators
     case WM_NOTIFY:
         return reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        return item->CtlType == ODT_MENU ? nullptr : item->hwndItem;  // a menu's hwndItem is its HMENU
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
@@ -51,7 +55,7 @@ int Wnd::Dpi() const {
 
 void Wnd::HandleUncaught(std::exception_ptr) noexcept {}
 
-void Wnd::RegisterOwnClass(const wchar_t* name, UINT style, HBRUSH background) {
+void Wnd::RegisterOwnClass(const wchar_t* name, UINT style, HBRUSH background, const wchar_t* icon) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = style;
@@ -60,7 +64,14 @@ void Wnd::RegisterOwnClass(const wchar_t* name, UINT style, HBRUSH background) {
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
     wc.lpszClassName = name;
-    wc.hIcon = LoadIconW(wc.hInstance, L"MAINICON");
+    if (icon) {
+        // The big icon for Alt+Tab and the small one for the title bar and the taskbar, each
+        // loaded at its own size rather than one shrunk from the other.
+        wc.hIcon = static_cast<HICON>(LoadImageW(wc.hInstance, icon, IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                                 GetSystemMetrics(SM_CYICON), LR_SHARED));
+        wc.hIconSm = static_cast<HICON>(LoadImageW(wc.hInstance, icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                   GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    }
     RegisterClassExW(&wc);  // fails harmlessly with ERROR_CLASS_ALREADY_EXISTS
 }
 

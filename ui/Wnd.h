@@ -30,8 +30,9 @@ public:
     virtual void HandleUncaught(std::exception_ptr error) noexcept;
 
 protected:
-    // Registers a window class of ours (a second registration is harmless).
-    static void RegisterOwnClass(const wchar_t* name, UINT style, HBRUSH background);
+    // Registers a window class of ours, with the icon resource `icon` if any (a second
+    // registration is harmless).
+    static void RegisterOwnClass(const wchar_t* name, UINT style, HBRUSH background, const wchar_t* icon = nullptr);
     HWND CreateOwn(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, RECT bounds, HWND parent);
     HWND CreateStandard(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, RECT bounds,
                         HWND parent);

@@ -71,6 +71,7 @@ BOOL CALLBACK MessageBoxWatcher::Inspect(HWND window, LPARAM self) {
     if (isNew) {
         watcher->lastCaption_ = WindowText(window);
         watcher->lastText_ = WindowText(GetDlgItem(window, 0xFFFF));  // the box's message text
+        if (watcher->OnNewBox) watcher->OnNewBox();
     }
     if (now - entry->second >= watcher->keepOpen_) PostMessageW(window, WM_COMMAND, IDOK, 0);
     return TRUE;

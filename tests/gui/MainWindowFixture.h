@@ -48,6 +48,8 @@ public:
     int Count() const { return static_cast<int>(seen_.size()); }
     const std::string& LastText() const { return lastText_; }
     const std::string& LastCaption() const { return lastCaption_; }
+    // Called when a box is first seen, while it is open.
+    std::function<void()> OnNewBox;
 
 private:
     static void CALLBACK Poll(HWND, UINT, UINT_PTR, DWORD);

@@ -4,7 +4,6 @@
 #include "MainWindowFixture.h"
 #include "common/Placement.h"
 #include "probes/Cpuid.h"
-#include "ui/SingleErrorBox.h"
 
 namespace {
 
@@ -86,25 +85,37 @@ TEST_F(MainWindowTest, ProcessorReportIsDrawnOnceAsRedLabelsAndBlackValues) {
     EXPECT_EQ(lines, report.size());
 }
 
-TEST_F(MainWindowTest, AFailingReportShowsOneBoxAtATimeAndIsTriedAgain) {
-    CreateAndShow();
-    MessageBoxWatcher boxes(std::chrono::milliseconds(300));
-    ui::SingleErrorBox guard;
+TEST_F(MainWindowTest, AFailingReportShowsOneBoxAtATimeAndAppearsOnceTheFailureStops) {
+    Create();
     int attempts = 0;
-    ui::Timer failing;
-    failing.Create(*form_, 10, [&] {
-        guard.Run(form_->Errors(), [&] {
-            ++attempts;
-            throw std::runtime_error("report failed");
-        });
-    });
-    // Each box stays open for 300 ms while the timer keeps failing every 10 ms.
+    bool failing = true;
+    form_->probes.readCpuidSnapshot = [&] {
+        ++attempts;
+        if (failing) throw std::runtime_error("report failed");
+        return ReadCpuidSnapshot();
+    };
+    // Each box stays open for 300 ms while the 1 ms timer keeps failing.
+    MessageBoxWatcher boxes(std::chrono::milliseconds(300));
+    app_.Show(*form_);
     ASSERT_TRUE(PumpUntil([&] { return boxes.Count() >= 2; }));
-    failing.SetEnabled(false);
+    EXPECT_EQ(boxes.LastText(), "report failed");
+    EXPECT_TRUE(form_->Timer1.Enabled());  // tried again at the next tick
+    EXPECT_GT(attempts, 2);                // failures while a box was open were tried, not reported
+    const int boxesWhileFailing = boxes.Count();
+
+    failing = false;
+    ASSERT_TRUE(PumpUntil([this] { return !form_->Timer1.Enabled(); }));
     PumpFor(std::chrono::milliseconds(200));
-    EXPECT_EQ(boxes.Count(), 2);
-    EXPECT_GT(attempts, 2);  // failures while a box was open were tried, not reported
-    EXPECT_FALSE(guard.Open());
+    EXPECT_EQ(boxes.Count(), boxesWhileFailing);
+    EXPECT_EQ(ReportLineY, 5 + 13 * static_cast<int>(DecodeProcessorReport(ReadCpuidSnapshot()).size()));
+    EXPECT_EQ(form_->Img_Info.Text().rfind("处理器\r\n", 0), 0u);
+}
+
+// A report whose bitmap cannot be made fails instead of passing for done.
+TEST(ReportCanvas, ABitmapWindowsCannotMakeRaises) {
+    EXPECT_THROW(ui::Canvas(200000, 200000), std::exception);
+    const ui::Canvas small(8, 8);
+    EXPECT_NE(small.Bitmap(), nullptr);
 }
 
 }  // namespace
