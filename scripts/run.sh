@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the 64-bit Kestrane and runs it under Wine. With a display, the window opens
-# there. Without one, a private Xvfb stands in: the script waits until every page is
-# filled, saves a screenshot of each of the seven pages and exits.
+# there. Without one, a private Xvfb stands in: the script waits for the window and its
+# first ticks, saves a screenshot of each of the seven pages and exits.
 set -euo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
 "$here/setup.sh"
@@ -24,7 +24,8 @@ start_wineserver
 "$WINE64" "$exe" &
 app=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kestrane$' | head -n 1)
-# The one-second timers fill the disk, printer and other pages; give them a few ticks.
+# The processor report and the memory figures come with the first ticks; a few seconds let
+# the one-second timers run too.
 sleep 3
 rm -rf "$shots"
 mkdir -p "$shots"
