@@ -20,8 +20,9 @@ struct TCpuidSnapshot {
     std::array<TCpuidRegisters, 3> brand{};
 };
 
-// One row of the processor report. Both texts are UTF-8; the value may hold 0 bytes
-// because register bytes are shown exactly as the processor returned them.
+// One row of the processor report. Both texts are UTF-8. Register bytes (vendor, brand)
+// are one character each: 0x01-0x7F as themselves, 0x80-0xFF as U+0080-U+00FF, and a 0
+// byte stays a 0 byte in the value, so the value may hold 0 bytes.
 struct TReportLine {
     std::string label;
     std::string value;

@@ -23,11 +23,19 @@ std::uint32_t Bits(std::uint32_t value, unsigned first, unsigned count) {
 
 bool IsBitSet(std::uint32_t value, unsigned bit) { return Bits(value, bit, 1) != 0; }
 
-// The four bytes of a register as characters, lowest byte first; 0 bytes are kept.
+// The four bytes of a register as characters, lowest byte first, one character per byte:
+// 0x00-0x7F as themselves (0 bytes are kept), 0x80-0xFF as U+0080-U+00FF in UTF-8. Raw high
+// bytes would be invalid UTF-8 and show as U+FFFD.
 std::string RegisterText(std::uint32_t value) {
     std::string text;
     for (unsigned byteIndex = 0; byteIndex < 4; ++byteIndex) {
-        text.push_back(static_cast<char>(Bits(value, byteIndex * 8, 8)));
+        const std::uint32_t byte = Bits(value, byteIndex * 8, 8);
+        if (byte < 0x80u) {
+            text.push_back(static_cast<char>(byte));
+        } else {
+            text.push_back(static_cast<char>(0xC0u | (byte >> 6)));
+            text.push_back(static_cast<char>(0x80u | (byte & 0x3Fu)));
+        }
     }
     return text;
 }
@@ -69,7 +77,8 @@ std::string BrandText(const TCpuidSnapshot& snapshot) {
         text += RegisterText(registers.eax) + RegisterText(registers.ebx) + RegisterText(registers.ecx) +
                 RegisterText(registers.edx);
     }
-    if (text.back() == '\0') {
+    // The 48th byte is EDX's highest byte of the last leaf; when it is 0, it is the text's last byte.
+    if (Bits(snapshot.brand.back().edx, 24, 8) == 0) {
         text.pop_back();
     }
     return text;

@@ -105,6 +105,35 @@ TEST(CpuidReport, DecodesACompleteReportExactly) {
     EXPECT_EQ(DecodeProcessorReport(snapshot), expected);
 }
 
+struct TVendorCase {
+    const char* name;
+    std::uint32_t ebx, edx, ecx;
+    std::string expected;  // line 2's value
+};
+
+class CpuidVendorTest : public ::testing::TestWithParam<TVendorCase> {};
+
+TEST_P(CpuidVendorTest, MapsEachRegisterByteToOneCharacter) {
+    const TVendorCase& param = GetParam();
+    TCpuidSnapshot snapshot;
+    snapshot.leaf0Ebx = param.ebx;
+    snapshot.leaf0Edx = param.edx;
+    snapshot.leaf0Ecx = param.ecx;
+
+    EXPECT_EQ(Values(DecodeProcessorReport(snapshot), 2, 2), std::vector<std::string>{param.expected});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CpuidVendorTest,
+    ::testing::Values(
+        // 0x80 and 0xFF become U+0080 and U+00FF; 0x7F and 0x01 stay single bytes.
+        TVendorCase{"HighBytesAreLatin1", 0x017FFF80, 0x6E69756E, 0x6C65746E, "\xC2\x80\xC3\xBF\x7F\x01nuinntel"s},
+        // 0xBF and 0xC0 lie on either side of a change of UTF-8 lead byte.
+        TVendorCase{"LeadByteBoundary", 0x4141C0BF, 0x41414141, 0x41414141, "\xC2\xBF\xC3\x80"s + std::string(10, 'A')},
+        TVendorCase{"ZeroBytesStaySingleZeros", 0x00FF0041, 0, 0x00000042,
+                    "A\0\xC3\xBF\0"s + std::string(4, '\0') + "B\0\0\0"s}),
+    TCaseName{});
+
 struct TLeaf1Case {
     const char* name;
     std::uint32_t eax, ebx, edx, leaf3Edx, leaf3Ecx;
@@ -342,8 +371,11 @@ INSTANTIATE_TEST_SUITE_P(
                       TBrandCase{"ZeroIn48thByteDropped", std::string(47, 'b') + "\0"s, std::string(47, 'b')},
                       TBrandCase{"TrailingZerosAllButLastKept", "AMD EPYC" + std::string(40, '\0'),
                                  "AMD EPYC" + std::string(39, '\0')},
+                      // 0xAE and 0xFF are U+00AE and U+00FF, two UTF-8 bytes each.
                       TBrandCase{"InnerZerosAndHighBytesKept", "A\0B\xAE\xFF"s + std::string(42, 'c') + "\0"s,
-                                 "A\0B\xAE\xFF"s + std::string(42, 'c')},
+                                 "A\0B\xC2\xAE\xC3\xBF"s + std::string(42, 'c')},
+                      TBrandCase{"HighLastByteKeptWhole", std::string(47, 'd') + "\x80",
+                                 std::string(47, 'd') + "\xC2\x80"},
                       TBrandCase{"AllZero", std::string(48, '\0'), std::string(47, '\0')}),
     TCaseName{});
 
