@@ -19,3 +19,9 @@ std::string Narrow(std::wstring_view utf16) {
     WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, out.data(), length, nullptr, nullptr);
     return out;
 }
+
+std::string LowerCase(std::string_view utf8) {
+    std::wstring text = Widen(utf8);
+    if (!text.empty()) CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return Narrow(text);
+}

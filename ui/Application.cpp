@@ -39,7 +39,7 @@ Application::ComApartment::~ComApartment() {
     if (initialised) CoUninitialize();
 }
 
-Application::Application() : title_(ApplicationTitle(ModulePath())) {
+Application::Application() : title_(ApplicationTitle(ModulePath(), LowerCase)) {
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
