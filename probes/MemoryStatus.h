@@ -12,7 +12,7 @@ struct MemoryStatus {
     std::uint64_t availPageFile = 0;
 };
 
-// Asks Windows for its memory status. Throws std::system_error when the query fails.
+// Asks Windows for its memory status. Throws WindowsError when the query fails.
 MemoryStatus QueryMemoryStatus();
 
 // The memory load as the memory page writes it: "37 %".

@@ -2,13 +2,12 @@
 
 #include <windows.h>
 
-#include <system_error>
+#include "common/WindowsError.h"
 
 MemoryStatus QueryMemoryStatus() {
     MEMORYSTATUSEX status{};
     status.dwLength = sizeof status;
-    if (!GlobalMemoryStatusEx(&status))
-        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "GlobalMemoryStatusEx");
+    if (!GlobalMemoryStatusEx(&status)) ThrowLastError("GlobalMemoryStatusEx");
     return {status.dwMemoryLoad, status.ullTotalPhys, status.ullAvailPhys, status.ullTotalPageFile,
             status.ullAvailPageFile};
 }
