@@ -93,6 +93,25 @@ TEST_F(PageChangeTest, AFailingPageChangeFromTheKeyboardIsReportedNotFatal) {
     EXPECT_TRUE(IsWindow(form_->Handle()));
 }
 
+TEST_F(PageChangeTest, ARefusedOrFailingClickLeavesTheTabRowOnThePageInFront) {
+    MessageBoxWatcher boxes;
+    ui::Notebook& notebook = form_->TabbedNotebook1;
+    const auto expectStillOnPage = [&](int page) {
+        EXPECT_EQ(notebook.PageIndex(), page);
+        EXPECT_EQ(SendMessageW(notebook.Handle(), TCM_GETCURSEL, 0, 0), page);
+        EXPECT_TRUE(notebook.Pages(page).Visible());
+    };
+    notebook.OnChange = [](int, bool& allow) { allow = false; };
+    ClickTab(2);
+    expectStillOnPage(0);
+    notebook.OnChange = [](int, bool&) { throw std::runtime_error("page change failed"); };
+    ClickTab(4);
+    ASSERT_TRUE(PumpUntil([&] { return boxes.Count() > 0; }));
+    EXPECT_EQ(boxes.LastText(), "page change failed");
+    expectStillOnPage(0);
+    EXPECT_FALSE(notebook.Pages(4).Visible());
+}
+
 TEST_F(PageChangeTest, TabKeyReachesTheListsOfThePageInFront) {
     SetForegroundWindow(form_->Handle());
     ClickTab(3);  // the system page: the services list, then the programs list
