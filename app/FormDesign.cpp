@@ -17,7 +17,9 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kGray = RGB(128, 128, 128);
 constexpr ui::FontDesign kBoldTitleFont{L"Arial", -13, true, false};
 constexpr ui::FontDesign kLinkFont{L"Arial", -11, false, true};
-constexpr ui::FontDesign kListViewFont{L"MS Sans Serif", -11, false, false};
+// The TrueType twin of the bitmap font "MS Sans Serif", with the same metrics: the bitmap
+// font has no glyphs beyond Western scripts, and programs' names come in every language.
+constexpr ui::FontDesign kListViewFont{L"Microsoft Sans Serif", -11, false, false};
 
 }  // namespace
 
@@ -71,6 +73,7 @@ void TFormMain::CreateComponents() {
     GroupBox4.Create(system, {.bounds = {3, 16, 345, 153}, .text = "Installed Services"});
     ListBox1.Create(GroupBox4, {.bounds = {16, 24, 313, 113}});
     Img_Info.Create(TabbedNotebook1.Pages(kProcessorPage), {.bounds = {8, 16, 345, 321}});
+    Img_Info.OnDpiChanged = [this] { reportErrors_.Run(Errors(), [this] { RedrawReport(); }); };
     DriveComboBox1.Create(GroupBox5, {.bounds = {16, 24, 193, 20}, .icons = ui::SystemSmallIcons()});
     Label13.Create(GroupBox5, {.bounds = {16, 72, 96, 14}, .text = "Drive Partition Type:", .color = ui::kRed});
     Label14.Create(GroupBox5, {.bounds = {128, 72, 58, 14}, .text = "<Unknown>"});

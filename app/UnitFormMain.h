@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/ExceptionPolicies.h"
 #include "probes/Cpuid.h"
@@ -98,6 +99,9 @@ public:
     // top; WriteReportLine writes a red label and a black value on one line and moves down.
     void ClearReport();
     void WriteReportLine(const std::string& label, const std::string& value);
+    // Makes the bitmap again at Img_Info's size and draws the report's lines on it: after a
+    // DPI change the report stays sharp and its text the same.
+    void RedrawReport();
 
     void DoShow() override { FormShow(); }
     bool PreTranslateMessage(const MSG& message) override;
@@ -120,7 +124,13 @@ private:
     void RestartChart();
 
     OneErrorBoxAtATime reportErrors_;
-    std::string reportText_;  // the report as text: Img_Info's window text
+    struct KeptLine {
+        int y;  // top, in 96-DPI units
+        std::string label;
+        std::string value;
+    };
+    std::vector<KeptLine> reportLines_;  // what the canvas shows, to draw it again
+    std::string reportText_;             // the report as text: Img_Info's window text
 };
 
 // The one main window, from the moment its construction begins until it is destroyed.

@@ -12,3 +12,14 @@ Point CentredOrigin(int screenWidth, int screenHeight, int windowWidth, int wind
 // A length given at 96 dots per inch, at `dpi` (rounded to the nearest pixel, halves away
 // from zero, as Windows' MulDiv does).
 int ScaleForDpi(int length96, int dpi);
+
+// A rectangle given at 96 DPI as left, top, width and height, at `dpi`. Each edge is rounded
+// on its own (the right edge is the scaled left + width), so two pieces that meet or align
+// at 96 DPI still meet or align: rounding the width separately can put them a pixel apart.
+struct Edges {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+Edges ScaleEdges(int left, int top, int width, int height, int dpi);

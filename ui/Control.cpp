@@ -13,14 +13,13 @@ LRESULT FaceColors(HDC dc, COLORREF textColor) {
 
 Font MakeFont(const FontDesign& design, int dpi) {
     return Font(CreateFontW(ScaleForDpi(design.height, dpi), 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                            design.underline ? TRUE : FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                            design.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, design.face));
 }
 
 RECT ScaleBounds(const Bounds& bounds, int dpi) {
-    const int left = ScaleForDpi(bounds.left, dpi);
-    const int top = ScaleForDpi(bounds.top, dpi);
-    return {left, top, left + ScaleForDpi(bounds.width, dpi), top + ScaleForDpi(bounds.height, dpi)};
+    const Edges edges = ScaleEdges(bounds.left, bounds.top, bounds.width, bounds.height, dpi);
+    return {edges.left, edges.top, edges.right, edges.bottom};
 }
 
 void Control::CreateControl(Wnd& parent, const WindowSpec& spec, const Bounds& bounds, std::string_view text,

@@ -30,7 +30,8 @@ inline constexpr COLORREF kRed = RGB(255, 0, 0);
 
 // The answer to a WM_CTLCOLOR* request for text of `textColor` on the dialog face.
 LRESULT FaceColors(HDC dc, COLORREF textColor);
-// Makes the GDI font for `design` at `dpi`.
+// Makes the GDI font for `design` at `dpi`, with DEFAULT_CHARSET: the font mapper and font
+// linking may then bring glyphs of any script to a Latin face.
 Font MakeFont(const FontDesign& design, int dpi);
 // The pixel rectangle of `bounds` at `dpi`.
 RECT ScaleBounds(const Bounds& bounds, int dpi);

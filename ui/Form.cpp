@@ -1,5 +1,7 @@
 #include "ui/Form.h"
 
+#include <vector>
+
 #include "common/Placement.h"
 #include "ui/Control.h"
 #include "ui/Dpi.h"
@@ -11,10 +13,17 @@ namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+// WM_GETDPISCALEDSIZE, sent by Windows 10 1703 and later; the headers for Windows 7 lack it.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 
-BOOL CALLBACK ApplyDpiToChild(HWND child, LPARAM dpi) {
-    if (auto* control = dynamic_cast<Control*>(Wnd::FromHandle(child))) control->ApplyDpi(static_cast<int>(dpi));
-    return TRUE;
+// Every descendant of `window`, parents before their children. Walked by hand, not with
+// EnumChildWindows: an exception must never pass through a system callback's frames (the
+// 32-bit build's unwinder cannot cross them), and laying out a control may throw.
+void CollectDescendants(HWND window, std::vector<HWND>& found) {
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        found.push_back(child);
+        CollectDescendants(child, found);
+    }
 }
 
 }  // namespace
@@ -70,14 +79,19 @@ void Form::RemoveTimer(UINT_PTR id) {
     if (id >= 1 && id <= timers_.size()) timers_[id - 1] = nullptr;
 }
 
-void Form::ApplyDpi(int dpi, const RECT* suggested) {
+void Form::ApplyDpi(int dpi, const RECT& suggested) {
     dpi_ = dpi;
-    EnumChildWindows(Handle(), ApplyDpiToChild, dpi);
-    RECT outer = OuterRect(dpi);
-    const int left = suggested ? suggested->left : 0;
-    const int top = suggested ? suggested->top : 0;
-    SetWindowPos(Handle(), nullptr, left, top, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | (suggested ? 0 : SWP_NOMOVE));
+    std::vector<HWND> descendants;
+    CollectDescendants(Handle(), descendants);
+    for (HWND window : descendants)
+        if (auto* control = dynamic_cast<Control*>(Wnd::FromHandle(window))) control->ApplyDpi(dpi);
+    // Windows has worked this rectangle out (from our WM_GETDPISCALEDSIZE answer where it
+    // asks): taking it as it is keeps the window under the mouse that moved it.
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the suggestion was scaled from the old size (before 1703) or the frame does not
+    // grow as the metrics for the new DPI say, the client area comes out a few pixels off:
+    // only then is the size corrected, at the suggested position.
     FitClientArea();
 }
 
@@ -86,8 +100,15 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam >= 1 && wParam <= timers_.size() && timers_[wParam - 1]) timers_[wParam - 1]->Fire();
         return 0;
+    case kGetDpiScaledSize: {
+        // Windows 10 1703 and later ask for the size at the new DPI before suggesting a
+        // rectangle; a client area scaled from the design is not the old outer size scaled.
+        const RECT outer = OuterRect(static_cast<int>(wParam));
+        *reinterpret_cast<SIZE*>(lParam) = {outer.right - outer.left, outer.bottom - outer.top};
+        return TRUE;
+    }
     case WM_DPICHANGED:
-        ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        ApplyDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {

@@ -55,7 +55,7 @@ protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void ApplyDpi(int dpi, const RECT* suggested);
+    void ApplyDpi(int dpi, const RECT& suggested);
     RECT OuterRect(int dpi) const;
     void FitClientArea();
 

@@ -29,6 +29,7 @@ Canvas& Image::GetCanvas() {
 void Image::ApplyDpi(int dpi) {
     Control::ApplyDpi(dpi);
     if (iconName_) LoadIconForSize();
+    if (OnDpiChanged) OnDpiChanged();
 }
 
 void Image::LoadIconForSize() {
@@ -59,10 +60,8 @@ void Image::Paint(HDC dc) {
     RECT client;
     GetClientRect(Handle(), &client);
     if (canvas_) {
-        // After a DPI change the bitmap keeps the size it was drawn at: stretch it to fit.
-        SetStretchBltMode(dc, HALFTONE);
-        StretchBlt(dc, 0, 0, client.right, client.bottom, canvas_->Dc(), 0, 0, canvas_->Width(), canvas_->Height(),
-                   SRCCOPY);
+        // Shown pixel for pixel: at a new DPI the owner draws a new canvas, never a stretched one.
+        BitBlt(dc, 0, 0, canvas_->Width(), canvas_->Height(), canvas_->Dc(), 0, 0, SRCCOPY);
         return;
     }
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 
 #include "ui/Canvas.h"
@@ -10,6 +11,10 @@ namespace ui {
 // window text carries what the picture says, for screen readers and copying.
 class Image : public Control {
 public:
+    // Raised after the control took its size and font for a new DPI: the time to draw a
+    // canvas again at the new size.
+    std::function<void()> OnDpiChanged;
+
     struct Args {
         Bounds bounds = {};
         const wchar_t* icon = nullptr;  // an icon resource, shown at the control's size
@@ -21,6 +26,8 @@ public:
     // control's life. Call Invalidate after drawing.
     Canvas& GetCanvas();
     bool HasCanvas() const { return canvas_ != nullptr; }
+    // Lets the bitmap go; the next GetCanvas makes a new one at the control's size.
+    void DiscardCanvas() { canvas_.reset(); }
     void Invalidate() { InvalidateRect(Handle(), nullptr, FALSE); }
 
     void ApplyDpi(int dpi) override;

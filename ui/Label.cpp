@@ -48,8 +48,8 @@ void Label::AutoSize() {
     }
     const int width = text.empty() ? 0 : measured.right;
     // Linked fonts for Chinese may stand taller than the Latin face: never cut them.
-    const int height = std::max<int>(measured.bottom, ScaleForDpi(DesignBounds().height, dpi));
     const RECT design = ScaleBounds(DesignBounds(), dpi);
+    const int height = std::max<int>(measured.bottom, design.bottom - design.top);
     const int left = align_ == Align::Right ? design.right - width : design.left;
     SetWindowPos(Handle(), nullptr, left, design.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -17,6 +17,18 @@ void MainWindowTest::CreateAndShow() {
     app_.Show(*form_);
 }
 
+void MainWindowTest::ChangeDpi(int dpi) {
+    HWND window = form_->Handle();
+    SIZE size{};
+    SendMessageW(window, 0x02E4 /* WM_GETDPISCALEDSIZE */, static_cast<WPARAM>(dpi), reinterpret_cast<LPARAM>(&size));
+    RECT suggested;
+    GetWindowRect(window, &suggested);
+    suggested.right = suggested.left + size.cx;
+    suggested.bottom = suggested.top + size.cy;
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    PumpFor(std::chrono::milliseconds(100));
+}
+
 void MainWindowTest::PumpFor(std::chrono::milliseconds duration) {
     PumpUntil([] { return false; }, duration);
 }

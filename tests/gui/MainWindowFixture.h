@@ -24,6 +24,9 @@ protected:
     void Create();
     // Creates, then shows the window as the program does.
     void CreateAndShow();
+    // Moves the window to a monitor of `dpi` as Windows 10 1703 and later do: asks for the
+    // size there, then suggests a rectangle of that size where the window is.
+    void ChangeDpi(int dpi);
     // Delivers messages for `duration`.
     void PumpFor(std::chrono::milliseconds duration);
     // Delivers messages until `done` is true or `limit` passes; returns `done()`.

@@ -149,12 +149,22 @@ TEST_F(MainWindowTest, SettingTheTextAlreadyShownRepaintsNothing) {
 TEST_F(MainWindowTest, MovingToAMonitorOf144DpiScalesTheWholeLayout) {
     CreateAndShow();
     TFormMain& f = *form_;
+    // What Windows 10 1703 and later send when the window moves onto a 144-DPI monitor: it
+    // asks for the size at the new DPI, then suggests a rectangle of that size. The system
+    // itself still answers 96 here, so the layout must follow the messages, not ask again.
+    SIZE size{};
+    ASSERT_TRUE(SendMessageW(f.Handle(), 0x02E4 /* WM_GETDPISCALEDSIZE */, 144, reinterpret_cast<LPARAM>(&size)));
     RECT suggested;
     GetWindowRect(f.Handle(), &suggested);
-    // What Windows sends when the window moves onto a 144-DPI monitor. The system itself
-    // still answers 96 here, so the layout must follow the message, not ask again.
+    suggested.left += 7;  // Windows may move the window too: the suggestion is taken as it is
+    suggested.right = suggested.left + size.cx;
+    suggested.bottom = suggested.top + size.cy;
     SendMessageW(f.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
     PumpFor(std::chrono::milliseconds(100));
+    RECT outer;
+    GetWindowRect(f.Handle(), &outer);
+    EXPECT_EQ(outer.left, suggested.left);
+    EXPECT_EQ(outer.right - outer.left, size.cx);
 
     RECT client;
     GetClientRect(f.Handle(), &client);
@@ -171,6 +181,19 @@ TEST_F(MainWindowTest, MovingToAMonitorOf144DpiScalesTheWholeLayout) {
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(f.Label37.Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, ScaleForDpi(-11, 144));
+}
+
+// Every font may borrow glyphs of any script; the programs list uses a TrueType face.
+TEST_F(MainWindowTest, FontsCanShowAnyLanguage) {
+    Create();
+    for (HWND window : {form_->Label1.Handle(), form_->ListView1.Handle(), form_->ListBox1.Handle()}) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_EQ(font.lfCharSet, DEFAULT_CHARSET);
+    }
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form_->ListView1.Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, L"Microsoft Sans Serif");
 }
 
 }  // namespace

@@ -27,3 +27,24 @@ TEST(ScaleForDpi, RoundsLikeMulDiv) {
     EXPECT_EQ(ScaleForDpi(-11, 120), -14);  // -13.75
     EXPECT_EQ(ScaleForDpi(25, 192), 50);
 }
+
+TEST(ScaleEdges, RoundsEachEdgeSoAlignedEdgesStayAligned) {
+    struct Case {
+        int left, width, dpi, right;
+    };
+    const Case cases[] = {
+        {41, 54, 144, 143},  // right edge 95: 142.5
+        {69, 27, 144, 144},  // right edge 96: not 104 + 41 = 145
+        {69, 27, 120, 120},  // 86.25 + 33.75
+        {69, 27, 168, 168},  // 120.75 + 47.25
+        {0, 369, 144, 554},
+    };
+    for (const Case& c : cases) {
+        const Edges edges = ScaleEdges(c.left, 10, c.width, 14, c.dpi);
+        EXPECT_EQ(edges.left, ScaleForDpi(c.left, c.dpi));
+        EXPECT_EQ(edges.right, c.right) << c.left << "+" << c.width << " at " << c.dpi;
+        EXPECT_EQ(edges.bottom, ScaleForDpi(24, c.dpi));
+    }
+    // Two labels whose right edges are 95 and 96 stay one pixel apart at 144 DPI.
+    EXPECT_EQ(ScaleEdges(69, 0, 27, 14, 144).right - ScaleEdges(41, 0, 54, 14, 144).right, 1);
+}
