@@ -14,10 +14,13 @@ function(kestrane_target_options target)
 endfunction()
 
 # Windows executables carry no runtime DLL of the compiler; release builds drop unused
-# sections and symbols.
+# sections and symbols. They say Windows 7 (6.1) is the oldest system they run on:
+# anything newer is looked up at run time.
 function(kestrane_static_exe target)
   if(WIN32)
     target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--gc-sections
+                        -Wl,--major-subsystem-version,6,--minor-subsystem-version,1
+                        -Wl,--major-os-version,6,--minor-os-version,1
                         $<$<NOT:$<CONFIG:Debug>>:-s>)
   endif()
 endfunction()

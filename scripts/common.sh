@@ -35,8 +35,10 @@ start_xvfb() {
 }
 
 # Makes the Wine prefix once per build tree: Chinese glyphs come from a CJK font linked
-# behind Arial and Tahoma, as Windows links its own fonts.
+# behind Arial and Tahoma, as Windows links its own fonts. With an argument, the display
+# runs at that many dots per inch (Windows' "LogPixels"); 96 otherwise.
 make_prefix() {
+    local dpi="${1:-96}"
     [ -f "$WINEPREFIX/.kestrane-ready" ] && return 0
     mkdir -p "$WINEPREFIX"
     "$WINE64" wineboot -i >/dev/null 2>&1 || true
@@ -45,6 +47,9 @@ make_prefix() {
     for face in Arial Tahoma "MS Sans Serif" "Microsoft Sans Serif"; do
         "$WINE64" reg add "$key" /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
     done
+    if [ "$dpi" != 96 ]; then
+        "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+    fi
     "$WINESERVER" -w
     touch "$WINEPREFIX/.kestrane-ready"
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the host, win64 and win32 builds and runs every test:
-# host tests natively, Windows tests and whole-program tests under Wine and Xvfb.
+# host tests natively, Windows tests and whole-program tests under Wine and Xvfb, and the
+# whole-window tests a second time on a display of 144 DPI.
 set -uo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
 "$here/setup.sh" || exit 1
@@ -12,28 +13,48 @@ for preset in host win64 win32; do
     cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" || exit 1
 done
 
-trap stop_session EXIT
+prefix96="$WINEPREFIX"
+prefix144="$KESTRANE_BUILD/wineprefix-144"
+stop_all() {
+    WINEPREFIX="$prefix144" "$WINESERVER" -k >/dev/null 2>&1 || true
+    WINEPREFIX="$prefix96" stop_session
+}
+trap stop_all EXIT
 start_xvfb || exit 1
-make_prefix
-start_wineserver
 
 passed=0
 failed=0
 status=0
-for preset in host win64; do
-    echo "== test $preset"
-    log="$KESTRANE_BUILD/ctest-$preset.log"
-    ctest --preset "$preset" 2>&1 | tee "$log"
+# run NAME DPI CTEST-ARGUMENTS...: one CTest run in the prefix of that DPI, counted.
+run() {
+    local name=$1 dpi=$2
+    shift 2
+    echo "== test $name"
+    local log="$KESTRANE_BUILD/ctest-$name.log"
+    "$@" 2>&1 | tee "$log"
     [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+    local summary
     summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
     if [ -z "$summary" ]; then
         status=1
-        continue
+        return
     fi
+    local total fails
     total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$summary")
     fails=$(sed -E 's/.*passed, ([0-9]+) tests failed.*/\1/' <<<"$summary")
     passed=$((passed + total - fails))
     failed=$((failed + fails))
-done
+}
+
+run host 96 ctest --preset host
+make_prefix
+start_wineserver
+run win64 96 ctest --preset win64
+# The same window tests on a 144-DPI display: a prefix of its own, with its own server.
+export WINEPREFIX="$prefix144"
+make_prefix 144
+start_wineserver
+run win64-144dpi 144 ctest --preset win64 -L gui
+
 echo "all builds: $passed passed, $failed failed"
 exit $status
