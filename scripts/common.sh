@@ -35,10 +35,11 @@ start_xvfb() {
 }
 
 # Makes the Wine prefix once per build tree: Chinese glyphs come from a CJK font linked
-# behind Arial and Tahoma, as Windows links its own fonts. With an argument, the display
-# runs at that many dots per inch (Windows' "LogPixels"); 96 otherwise.
+# behind Arial and Tahoma, as Windows links its own fonts. The first argument is the
+# display's dots per inch (Windows' "LogPixels"), 96 by default; the second, "classic",
+# switches off the visual style that Wine draws with by default (its light theme).
 make_prefix() {
-    local dpi="${1:-96}"
+    local dpi="${1:-96}" look="${2:-themed}"
     [ -f "$WINEPREFIX/.kestrane-ready" ] && return 0
     mkdir -p "$WINEPREFIX"
     "$WINE64" wineboot -i >/dev/null 2>&1 || true
@@ -49,6 +50,10 @@ make_prefix() {
     done
     if [ "$dpi" != 96 ]; then
         "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+    fi
+    if [ "$look" = classic ]; then
+        "$WINE64" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d 0 /f \
+            >/dev/null 2>&1
     fi
     "$WINESERVER" -w
     touch "$WINEPREFIX/.kestrane-ready"

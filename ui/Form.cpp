@@ -120,6 +120,17 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (target) SetFocus(target);
         }
         return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED: {
+        // Only top-level windows hear of a new colour scheme, theme or setting: the common
+        // controls keep what they knew until their parent passes it on.
+        std::vector<HWND> descendants;
+        CollectDescendants(Handle(), descendants);
+        for (HWND window : descendants) SendMessageW(window, message, wParam, lParam);
+        InvalidateRect(Handle(), nullptr, TRUE);
+        return Wnd::OnMessage(message, wParam, lParam);
+    }
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

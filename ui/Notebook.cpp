@@ -1,6 +1,8 @@
 #include "ui/Notebook.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
+#include <vssym32.h>
 
 #include "common/Placement.h"
 #include "common/Unicode.h"
@@ -108,6 +110,65 @@ bool Notebook::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         keepPage();
     result = 0;
     return true;
+}
+
+LRESULT Notebook::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;  // erased with the rest in WM_PAINT, off screen
+    case WM_PAINT: {
+        PaintScope paint(Handle());
+        Paint(paint.Dc(), paint.Dirty());
+        return 0;
+    }
+    default:
+        return Control::OnMessage(message, wParam, lParam);
+    }
+}
+
+void Notebook::Paint(HDC target, const RECT& dirty) {
+    if (IsRectEmpty(&dirty)) return;
+    RECT client;
+    GetClientRect(Handle(), &client);
+    BackBuffer buffer(target, client.right, client.bottom);
+    // The control draws itself, background and theme included, into any DC it is given.
+    DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer.Dc()), PRF_CLIENT | PRF_ERASEBKGND);
+    FillPaneWithFace(buffer.Dc(), client);
+    BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer.Dc(), dirty.left,
+           dirty.top, SRCCOPY);
+}
+
+void Notebook::FillPaneWithFace(HDC dc, const RECT& client) {
+    // The pages stand inside the pane at their design origin, a few pixels in from its frame.
+    // A theme paints the pane its own way (white on Windows 10 and 11), and so does Wine
+    // without one, which would leave a frame of another colour around the grey pages: inside
+    // the pane's border the face goes back on.
+    RECT firstTab;
+    if (PageCount() == 0 || !SendMessageW(Handle(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&firstTab))) return;
+    RECT pane = client;
+    pane.top = firstTab.bottom;
+    // The pane's border: the theme's own where it says, one pixel where it does not, a
+    // raised 3D edge without a theme. (The theme's content rectangle is no help: it keeps a
+    // margin inside the border that the theme paints too.)
+    int borderX = GetSystemMetrics(SM_CXEDGE), borderY = GetSystemMetrics(SM_CYEDGE);
+    if (IsAppThemed()) {
+        if (const Owned<HTHEME, CloseThemeData> theme(OpenThemeData(Handle(), L"TAB")); theme) {
+            int size = 1;
+            if (FAILED(GetThemeInt(theme.Get(), TABP_PANE, 0, TMT_BORDERSIZE, &size)) || size < 1) size = 1;
+            borderX = borderY = size;
+        }
+    }
+    RECT inside = pane;
+    InflateRect(&inside, -borderX, -borderY);
+    // The selected tab reaches down over the pane's top edge to join it: leave it whole.
+    const SavedDcState saved(dc);
+    RECT selected;
+    if (SendMessageW(Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(current_), reinterpret_cast<LPARAM>(&selected))) {
+        const int reach = GetSystemMetrics(SM_CXEDGE);
+        ExcludeClipRect(dc, selected.left - reach, selected.top - reach, selected.right + reach,
+                        selected.bottom + reach);
+    }
+    FillRect(dc, &inside, GetSysColorBrush(COLOR_BTNFACE));
 }
 
 void Notebook::ShowOnly(int index) {

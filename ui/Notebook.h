@@ -44,10 +44,15 @@ public:
     void ApplyDpi(int dpi) override;
 
 protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void ApplyTabMetrics(int dpi);
+    // Draws the tab row and frame into `dc`, the display area inside the frame in the page
+    // face, then copies `dirty` to `target`.
+    void Paint(HDC target, const RECT& dirty);
+    void FillPaneWithFace(HDC dc, const RECT& client);
     // Inserts (TCM_INSERTITEMW) or replaces (TCM_SETITEMW) a tab's text.
     void SendTabText(UINT message, int index, std::string_view caption);
     void ShowOnly(int index);
