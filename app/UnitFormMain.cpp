@@ -1,5 +1,6 @@
-// The main window's spine: creation, the run-time captions, showing, the page change and the
-// one-second tick that serves two pages. Each page's handlers live in its own file.
+// The main window's spine: creation, the run-time captions, showing and the page change.
+// Each page's handlers live in its own file; the one-second tick that serves two pages in
+// OneSecondTick.cpp.
 #include "app/UnitFormMain.h"
 
 TFormMain* FormMain = nullptr;
@@ -45,11 +46,3 @@ void TFormMain::FormShow() {
 
 // A page change restarts the memory chart, whichever pages it is between; never refused.
 void TFormMain::TabbedNotebook1Change(int, bool&) { RestartChart(); }
-
-// Once a second, for the disk and the other page, in this order: the chosen drive's volume
-// text and file system, the IP address and computer name, the drive's total and free size,
-// the uptime. An error ends the tick; the labels not reached keep their text.
-// Still to be written: the disk page's and the other page's steps.
-void TFormMain::Timer5Timer() {
-    DropExceptions([] {});
-}
