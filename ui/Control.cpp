@@ -22,18 +22,18 @@ RECT ScaleBounds(const Bounds& bounds, int dpi) {
     return {edges.left, edges.top, edges.right, edges.bottom};
 }
 
-void Control::CreateControl(Wnd& parent, const WindowSpec& spec, const Bounds& bounds, std::string_view text,
+void Control::CreateControl(Wnd& parent, const WindowKind& kind, const Bounds& bounds, std::string_view text,
                             const FontDesign& font) {
     bounds_ = bounds;
     font_ = font;
     const int dpi = parent.Dpi();
     const std::wstring wide = Widen(text);
     const RECT rect = ScaleBounds(bounds, dpi);
-    const DWORD style = spec.style | WS_CHILD;
-    if (spec.ownClass)
-        CreateOwn(spec.className, wide.c_str(), style, spec.exStyle, rect, parent.Handle());
+    const DWORD style = kind.style | WS_CHILD;
+    if (kind.ownClass)
+        CreateOwn(kind.className, wide.c_str(), style, kind.exStyle, rect, parent.Handle());
     else
-        CreateStandard(spec.className, wide.c_str(), style, spec.exStyle, rect, parent.Handle());
+        CreateStandard(kind.className, wide.c_str(), style, kind.exStyle, rect, parent.Handle());
     hfont_ = MakeFont(font_, dpi);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(hfont_.Get()), FALSE);
 }

@@ -37,7 +37,7 @@ Font MakeFont(const FontDesign& design, int dpi);
 RECT ScaleBounds(const Bounds& bounds, int dpi);
 
 // The window class and styles a control is made of.
-struct WindowSpec {
+struct WindowKind {
     const wchar_t* className = nullptr;
     DWORD style = 0;
     DWORD exStyle = 0;
@@ -65,7 +65,7 @@ public:
     virtual void ApplyDpi(int dpi);
 
 protected:
-    void CreateControl(Wnd& parent, const WindowSpec& spec, const Bounds& bounds, std::string_view text = {},
+    void CreateControl(Wnd& parent, const WindowKind& kind, const Bounds& bounds, std::string_view text = {},
                        const FontDesign& font = kWindowFont);
     HFONT CurrentFont() const { return hfont_.Get(); }
 

@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "common/Placement.h"
+#include "common/Unicode.h"
 #include "ui/Control.h"
 #include "ui/Dpi.h"
 #include "ui/Timer.h"
-#include "common/Unicode.h"
 
 namespace ui {
 namespace {
@@ -121,14 +121,13 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_SYSCOLORCHANGE:
-    case WM_SETTINGCHANGE:
-    case WM_THEMECHANGED: {
-        // Only top-level windows hear of a new colour scheme, theme or setting: the common
-        // controls keep what they knew until their parent passes it on.
+    case WM_SETTINGCHANGE: {
+        // Only top-level windows hear of new colours or settings (a theme change reaches every
+        // window by itself): the common controls keep what they knew until it is passed on.
         std::vector<HWND> descendants;
         CollectDescendants(Handle(), descendants);
         for (HWND window : descendants) SendMessageW(window, message, wParam, lParam);
-        InvalidateRect(Handle(), nullptr, TRUE);
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
         return Wnd::OnMessage(message, wParam, lParam);
     }
     case WM_DESTROY:

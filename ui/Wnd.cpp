@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "ui/Dpi.h"
 #include "common/Unicode.h"
+#include "ui/Dpi.h"
 
 namespace ui {
 namespace {

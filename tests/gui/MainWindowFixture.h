@@ -8,6 +8,7 @@
 #include <memory>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "app/UnitFormMain.h"
 #include "ui/Application.h"
@@ -36,6 +37,8 @@ protected:
     std::unique_ptr<TFormMain> form_;
 };
 
+// Presses `keys` together, as the keyboard does (all down in order, then up in reverse).
+void SendKeys(const std::vector<WORD>& keys);
 // The text of a window, in UTF-8, read with WM_GETTEXT as a screen reader would.
 std::string WindowText(HWND window);
 // The client rectangle of `child` in its parent's client coordinates.

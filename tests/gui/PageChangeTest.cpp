@@ -33,11 +33,7 @@ protected:
     }
 
     void PressKeys(std::vector<WORD> keys) {
-        std::vector<INPUT> inputs;
-        for (WORD key : keys) inputs.push_back({INPUT_KEYBOARD, {.ki = {key, 0, 0, 0, 0}}});
-        for (auto key = keys.rbegin(); key != keys.rend(); ++key)
-            inputs.push_back({INPUT_KEYBOARD, {.ki = {*key, 0, KEYEVENTF_KEYUP, 0, 0}}});
-        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        SendKeys(keys);
         PumpFor(std::chrono::milliseconds(150));
     }
 
