@@ -60,8 +60,12 @@ void Image::Paint(HDC dc) {
     RECT client;
     GetClientRect(Handle(), &client);
     if (canvas_) {
-        // Shown pixel for pixel: at a new DPI the owner draws a new canvas, never a stretched one.
+        // Shown pixel for pixel: at a new DPI the owner draws a new canvas, never a stretched
+        // one. Should that fail, the old one stays, on the face.
         BitBlt(dc, 0, 0, canvas_->Width(), canvas_->Height(), canvas_->Dc(), 0, 0, SRCCOPY);
+        const SavedDcState saved(dc);
+        ExcludeClipRect(dc, 0, 0, canvas_->Width(), canvas_->Height());
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
         return;
     }
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
