@@ -2,7 +2,6 @@
 // design-time text, created in declaration order. Run-time texts come from FormCreate.
 #include "app/ProductInfo.h"
 #include "app/UnitFormMain.h"
-#include "ui/Shell.h"
 
 namespace {
 
@@ -74,7 +73,7 @@ void TFormMain::CreateComponents() {
     ListBox1.Create(GroupBox4, {.bounds = {16, 24, 313, 113}});
     Img_Info.Create(TabbedNotebook1.Pages(kProcessorPage), {.bounds = {8, 16, 345, 321}});
     Img_Info.OnDpiChanged = [this] { reportErrors_.Run(Errors(), [this] { RedrawReport(); }); };
-    DriveComboBox1.Create(GroupBox5, {.bounds = {16, 24, 193, 20}, .icons = ui::SystemSmallIcons()});
+    DriveComboBox1.Create(GroupBox5, {.bounds = {16, 24, 193, 20}, .withIcons = true});
     Label13.Create(GroupBox5, {.bounds = {16, 72, 96, 14}, .text = "Drive Partition Type:", .color = ui::kRed});
     Label14.Create(GroupBox5, {.bounds = {128, 72, 58, 14}, .text = "<Unknown>"});
     Label21.Create(GroupBox5, {.bounds = {16, 112, 73, 14}, .text = "Total Disk Size:", .color = ui::kRed});

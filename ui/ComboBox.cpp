@@ -15,9 +15,9 @@ constexpr int kPadding = 2;
 }  // namespace
 
 void ComboBox::Create(Wnd& parent, const Args& args) {
-    icons_ = args.icons;
+    ownerDrawn_ = args.withIcons;
     DWORD style = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
-    if (icons_) style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+    if (ownerDrawn_) style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
     // A drop-down list's window height is that of its opened list; the closed box's height
     // follows from the font, or from the item height we set.
     Bounds dropped = args.bounds;
@@ -50,6 +50,12 @@ std::string ComboBox::ItemText(int index) const {
         SendMessageW(Handle(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
     return Narrow(text);
+}
+
+void ComboBox::SetIcons(HIMAGELIST icons) {
+    icons_ = icons;
+    ApplyItemHeight();
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void ComboBox::SetSelectedIndex(int index) {
@@ -93,7 +99,7 @@ void ComboBox::ApplyDpi(int dpi) {
 }
 
 void ComboBox::ApplyItemHeight() {
-    if (!icons_) return;  // a standard box measures its own entries
+    if (!ownerDrawn_) return;  // a standard box measures its own entries
     TEXTMETRICW metrics{};
     {
         ClientDc dc(Handle());
@@ -101,7 +107,7 @@ void ComboBox::ApplyItemHeight() {
         GetTextMetricsW(dc.Get(), &metrics);
     }
     int iconWidth = 0, iconHeight = 0;
-    ImageList_GetIconSize(icons_, &iconWidth, &iconHeight);
+    if (icons_) ImageList_GetIconSize(icons_, &iconWidth, &iconHeight);
     const int height = std::max<int>(metrics.tmHeight, iconHeight) + ScaleForDpi(kPadding, Dpi());
     SendMessageW(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height);  // the closed box
     SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, height);                        // the entries
@@ -114,7 +120,7 @@ void ComboBox::DrawItem(const DRAWITEMSTRUCT& item) const {
     const int index = static_cast<int>(item.itemID);
     const int padding = ScaleForDpi(kPadding, Dpi());
     int left = item.rcItem.left + padding;
-    if (index < static_cast<int>(itemIcons_.size()) && itemIcons_[static_cast<std::size_t>(index)] >= 0) {
+    if (icons_ && index < static_cast<int>(itemIcons_.size()) && itemIcons_[static_cast<std::size_t>(index)] >= 0) {
         int width = 0, height = 0;
         ImageList_GetIconSize(icons_, &width, &height);
         const int top = (item.rcItem.top + item.rcItem.bottom - height) / 2;

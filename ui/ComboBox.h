@@ -10,14 +10,15 @@
 
 namespace ui {
 
-// A drop-down list to choose one entry from. With an image list, each entry shows a small
-// icon before its text; the entries keep their strings either way, so screen readers and
-// CB_GETLBTEXT read every one.
+// A drop-down list to choose one entry from. With icons, each entry shows a small icon from
+// an image list before its text; the entries keep their strings either way, so screen
+// readers and CB_GETLBTEXT read every one.
 class ComboBox : public Control {
 public:
     struct Args {
-        Bounds bounds = {};          // the height is the closed box's; the list drops below it
-        HIMAGELIST icons = nullptr;  // borrowed, not destroyed: the system's list, for one
+        Bounds bounds = {};  // the height is the closed box's; the list drops below it
+        // Owner-drawn with an icon before each entry; the image list comes with SetIcons.
+        bool withIcons = false;
     };
 
     // Raised once per pick by the user, mouse or keyboard, open list or closed, when the
@@ -36,6 +37,11 @@ public:
     int SelectedIndex() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0)); }
     void SetSelectedIndex(int index);
 
+    // The image list the entries' icons come from: borrowed, never destroyed (the system's
+    // list, for one). Given when the entries are made rather than at creation, since making
+    // the system's list costs start-up time.
+    void SetIcons(HIMAGELIST icons);
+
     void ApplyDpi(int dpi) override;
 
 protected:
@@ -46,6 +52,7 @@ private:
     void ApplyItemHeight();
     void DrawItem(const DRAWITEMSTRUCT& item) const;
 
+    bool ownerDrawn_ = false;
     HIMAGELIST icons_ = nullptr;
     std::vector<int> itemIcons_;  // per entry, in entry order
     int reported_ = -1;

@@ -27,7 +27,7 @@ protected:
     void SetUp() override {
         form_.CreateForm(
             {.caption = "Controls", .clientWidth = 360, .clientHeight = 300, .className = L"ControlsTest"});
-        combo_.Create(form_, {.bounds = {10, 10, 190, 20}, .icons = ui::SystemSmallIcons()});
+        combo_.Create(form_, {.bounds = {10, 10, 190, 20}, .withIcons = true});
         combo_.OnChange = [this] { picks_.push_back(combo_.SelectedIndex()); };
         list_.Create(form_, {.bounds = {10, 50, 150, 100}});
         view_.Create(form_, {.bounds = {170, 50, 180, 240}});
@@ -63,6 +63,7 @@ protected:
     }
 
     void FillDrives() {
+        combo_.SetIcons(ui::SystemSmallIcons());
         combo_.Add("c:", 'C', ui::ShellIconIndex("C:\\"));
         combo_.Add("d: [Backup 备份]", 'D', ui::ShellIconIndex("C:\\windows"));
         combo_.Add("z: \\\\server\\share", 'Z', ui::ShellIconIndex("Z:\\"));
