@@ -16,3 +16,15 @@ TEST(MegabyteText, TruncatesToWholeMegabytes) {
     };
     for (const auto& [bytes, text] : cases) EXPECT_EQ(MegabyteText(bytes), text) << bytes;
 }
+
+TEST(MegabyteText, SignedDriveSizesReadZeroForAFailedQuery) {
+    const std::pair<std::int64_t, const char*> cases[] = {
+        {-1, "0 MB"},  // the size query failed
+        {0, "0 MB"},
+        {1'048'575, "0 MB"},
+        {1'048'576, "1 MB"},
+        {4'398'046'511'104 + 1'048'575, "4194304 MB"},  // a 4 TB drive and a little more
+        {INT64_MAX, "8796093022207 MB"},
+    };
+    for (const auto& [bytes, text] : cases) EXPECT_EQ(MegabyteText(bytes), text) << bytes;
+}
