@@ -74,6 +74,7 @@ void TFormMain::CreateComponents() {
     Img_Info.Create(TabbedNotebook1.Pages(kProcessorPage), {.bounds = {8, 16, 345, 321}});
     Img_Info.OnDpiChanged = [this] { reportErrors_.Run(Errors(), [this] { RedrawReport(); }); };
     DriveComboBox1.Create(GroupBox5, {.bounds = {16, 24, 193, 20}, .withIcons = true});
+    DriveComboBox1.OnChange = [this] { DriveComboBox1Change(); };
     Label13.Create(GroupBox5, {.bounds = {16, 72, 96, 14}, .text = "Drive Partition Type:", .color = ui::kRed});
     Label14.Create(GroupBox5, {.bounds = {128, 72, 58, 14}, .text = "<Unknown>"});
     Label21.Create(GroupBox5, {.bounds = {16, 112, 73, 14}, .text = "Total Disk Size:", .color = ui::kRed});

@@ -2,10 +2,17 @@
 // one fixed order, so that an error stops the tick at a known place.
 #include "app/UnitFormMain.h"
 
-// Once a second, for the disk and the other page, in this order: the chosen drive's volume
-// text and file system, the IP address and computer name, the drive's total and free size,
-// the uptime. An error ends the tick; the labels not reached keep their text.
-// Still to be written: the disk page's and the other page's steps.
+// Once a second, in this order: the chosen drive's volume text and file system, the IP
+// address and computer name, the drive's total and free size, the uptime. An error ends the
+// tick without a message; the labels not reached keep their text until the next tick.
 void TFormMain::Timer5Timer() {
-    DropExceptions([] {});
+    DropExceptions([this] {
+        ShowVolumeText();
+        ShowFileSystem();
+        ShowIpAddress();
+        ShowComputerName();
+        ShowTotalSize();
+        ShowFreeSize();
+        ShowUptime();
+    });
 }

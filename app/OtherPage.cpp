@@ -1,5 +1,5 @@
 // The other page: the computer's name and IP address and the time since the system started,
-// written by the one-second tick (Timer5Timer).
+// written by the one-second tick (OneSecondTick.cpp).
 #include "app/UnitFormMain.h"
 
 void TFormMain::SetOtherCaptions() {
@@ -10,3 +10,7 @@ void TFormMain::SetOtherCaptions() {
     GroupBox8.SetText("操作系统");
     Label32.SetCaption("系统运行时间:");
 }
+
+void TFormMain::ShowIpAddress() { Label17.SetCaption(probes.getHostIdentity(1)); }
+void TFormMain::ShowComputerName() { Label19.SetCaption(probes.getHostIdentity(2)); }
+void TFormMain::ShowUptime() { Label31.SetCaption(probes.formatUptime()); }

@@ -44,5 +44,9 @@ void TFormMain::FormShow() {
     RestartChart();  // the first sweep starts where every later one does
 }
 
-// A page change restarts the memory chart, whichever pages it is between; never refused.
-void TFormMain::TabbedNotebook1Change(int, bool&) { RestartChart(); }
+// A page change restarts the memory chart, whichever pages it is between; never refused. The
+// disk page's first showing fills its drive box.
+void TFormMain::TabbedNotebook1Change(int newTab, bool&) {
+    RestartChart();
+    if (newTab == kDiskPage) FirstShowOfDiskPage();
+}

@@ -1,11 +1,15 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "app/ExceptionPolicies.h"
 #include "probes/Cpuid.h"
+#include "probes/Drive.h"
+#include "probes/Host.h"
 #include "probes/MemoryStatus.h"
+#include "probes/Uptime.h"
 #include "ui/Application.h"
 #include "ui/ComboBox.h"
 #include "ui/Form.h"
@@ -28,6 +32,14 @@ enum PageIndex : int { kProcessorPage, kMemoryPage, kDiskPage, kSystemPage, kPri
 struct ProbeSet {
     std::function<TCpuidSnapshot()> readCpuidSnapshot = ReadCpuidSnapshot;
     std::function<MemoryStatus()> queryMemoryStatus = QueryMemoryStatus;
+    std::function<std::string(char)> getVolumeSerialText = GetVolumeSerialText;
+    std::function<std::string(char)> getFileSystemName = GetFileSystemName;
+    std::function<std::int64_t(char)> driveTotalBytes = DriveTotalBytes;
+    std::function<std::int64_t(char)> driveFreeBytes = DriveFreeBytes;
+    std::function<int(char)> queryDriveType = QueryDriveType;
+    std::function<std::vector<LogicalDrive>()> listDrives = ListDrives;
+    std::function<std::string(int)> getHostIdentity = GetHostIdentity;
+    std::function<std::string()> formatUptime = []() { return FormatUptime(); };
 };
 
 // Stands for the application manifest, which lives in the executable's resources; the
@@ -122,8 +134,23 @@ private:
     void SetAboutCaptions();
     // Wipes the memory chart and starts its next sweep at the bottom-left corner.
     void RestartChart();
+    // The disk page's steps of the one-second tick, and what its first showing does.
+    char ChosenDrive() const;
+    void ShowVolumeText();
+    void ShowFileSystem();
+    void ShowTotalSize();
+    void ShowFreeSize();
+    void FirstShowOfDiskPage();
+    // The other page's steps of the one-second tick.
+    void ShowIpAddress();
+    void ShowComputerName();
+    void ShowUptime();
 
     OneErrorBoxAtATime reportErrors_;
+    // The drive of the current directory at start: the drive box's choice until it is filled,
+    // the first time the disk page is shown.
+    char startDrive_ = CurrentDirectoryDrive();
+    bool driveBoxFilled_ = false;
     struct KeptLine {
         int y;  // top, in 96-DPI units
         std::string label;

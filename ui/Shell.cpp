@@ -31,6 +31,28 @@ int ShellIconIndex(std::string_view path) {
     return info.iIcon;
 }
 
+int DriveIconIndex(int driveType, std::string_view rootPath) {
+    SHSTOCKICONID stock = SIID_DRIVEFIXED;
+    switch (driveType) {
+    case DRIVE_REMOVABLE:
+        stock = SIID_DRIVEREMOVE;
+        break;
+    case DRIVE_REMOTE:
+        stock = SIID_DRIVENET;
+        break;
+    case DRIVE_CDROM:
+        stock = SIID_DRIVECD;
+        break;
+    case DRIVE_RAMDISK:
+        stock = SIID_DRIVERAM;
+        break;
+    default:
+        break;
+    }
+    if (const int index = StockIconIndex(stock); index >= 0) return index;
+    return driveType == DRIVE_FIXED ? ShellIconIndex(rootPath) : -1;
+}
+
 int StockIconIndex(int id) {
     SHSTOCKICONINFO info{};
     info.cbSize = sizeof info;

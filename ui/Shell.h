@@ -19,5 +19,9 @@ int StockIconIndex(int id);
 // The index in that list of the icon the shell shows for `path` (a file, a folder, a drive's
 // root), or -1. The shell may look at the path itself: a drive's root is read.
 int ShellIconIndex(std::string_view path);
+// The index of the icon for a drive of Windows' type `driveType` (GetDriveType's number):
+// the stock icon, or where the shell has none the icon of the root of a fixed drive. No
+// removable or network drive is read for its icon. -1 when there is none.
+int DriveIconIndex(int driveType, std::string_view rootPath);
 
 }  // namespace ui
