@@ -29,7 +29,7 @@ start_wineserver
 app=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kestrane$' | head -n 1)
 # The processor report and the memory figures come with the first ticks; a few seconds let
-# the one-second timers run too.
+# the one-second timer fill the disk and other pages too.
 sleep 3
 rm -rf "$shots"
 mkdir -p "$shots"
