@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <iphlpapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -21,30 +22,29 @@ std::string DottedQuad(const in_addr& address) {
     return text;
 }
 
-// The first IPv4 address of the adapter that carries the default route, if it is up and no
-// loopback. The resolver's list often ends with a VPN's or a virtual machine host's address.
+// The first IPv4 address of the interface that carries the default route (an interface
+// with a route is up; a loopback one never carries it). The resolver's list often ends with
+// a VPN's or a virtual machine host's address instead. The address table is asked rather
+// than the adapters' full descriptions: it is what a once-a-second tick can afford.
 std::string DefaultRouteAddress() {
     DWORD routeInterface = 0;
     if (GetBestInterface(INADDR_ANY, &routeInterface) != NO_ERROR) return {};
-    ULONG size = 16 * 1024;
+    ULONG size = 0;
     std::vector<unsigned char> buffer;
-    ULONG result = ERROR_BUFFER_OVERFLOW;
-    for (int attempt = 0; attempt < 3 && result == ERROR_BUFFER_OVERFLOW; ++attempt) {
-        buffer.resize(size);
-        result =
-            GetAdaptersAddresses(AF_INET, GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER,
-                                 nullptr, reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()), &size);
+    DWORD result = ERROR_INSUFFICIENT_BUFFER;
+    for (int attempt = 0; attempt < 3 && result == ERROR_INSUFFICIENT_BUFFER; ++attempt) {
+        buffer.resize(std::max<ULONG>(size, sizeof(MIB_IPADDRTABLE)));
+        size = static_cast<ULONG>(buffer.size());
+        result = GetIpAddrTable(reinterpret_cast<MIB_IPADDRTABLE*>(buffer.data()), &size, FALSE);
     }
     if (result != NO_ERROR) return {};
-    for (auto* adapter = reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()); adapter; adapter = adapter->Next) {
-        if (adapter->IfIndex != routeInterface || adapter->OperStatus != IfOperStatusUp ||
-            adapter->IfType == IF_TYPE_SOFTWARE_LOOPBACK)
-            continue;
-        for (auto* unicast = adapter->FirstUnicastAddress; unicast; unicast = unicast->Next) {
-            const SOCKADDR* address = unicast->Address.lpSockaddr;
-            if (address && address->sa_family == AF_INET)
-                return DottedQuad(reinterpret_cast<const sockaddr_in*>(address)->sin_addr);
-        }
+    const auto* table = reinterpret_cast<const MIB_IPADDRTABLE*>(buffer.data());
+    for (DWORD i = 0; i < table->dwNumEntries; ++i) {
+        const MIB_IPADDRROW& row = table->table[i];
+        in_addr address{};
+        address.s_addr = row.dwAddr;
+        const std::string text = DottedQuad(address);
+        if (row.dwIndex == routeInterface && row.dwAddr != 0 && text.rfind("127.", 0) != 0) return text;
     }
     return {};
 }

@@ -59,6 +59,20 @@ make_prefix() {
     touch "$WINEPREFIX/.kestrane-ready"
 }
 
+# Drives for the probe tests, made while no wineserver runs (Wine reads labels and serials
+# when it starts): K: is a folder of the build tree with a label, a serial and the sizes
+# Linux reports for its file system; M: points at a folder that does not exist.
+make_drive_fixtures() {
+    local folder="$KESTRANE_BUILD/drive-k"
+    mkdir -p "$folder"
+    printf 'Kestrane 测试' >"$folder/.windows-label"
+    printf '1234abcd' >"$folder/.windows-serial"
+    ln -sfn "$folder" "$WINEPREFIX/dosdevices/k:"
+    ln -sfn "$KESTRANE_BUILD/no-such-folder" "$WINEPREFIX/dosdevices/m:"
+    # Total and free bytes (for unprivileged users) as Linux sees them.
+    stat -f -c '%b %a %S' "$folder" | awk '{ printf "%.0f %.0f\n", $1 * $3, $2 * $3 }' >"$folder/linux-sizes.txt"
+}
+
 # Keeps one wineserver for the whole run, detached from any pipe of ours. Wine's own
 # services start with the first program and live as long as the server: start them here,
 # or they inherit the pipes of the first test and CTest waits for them until it times out.

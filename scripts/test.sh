@@ -51,6 +51,7 @@ run() {
 
 run host ctest --preset host
 make_prefix
+make_drive_fixtures
 start_wineserver
 run win64 ctest --preset win64
 # The same window tests on a 144-DPI display: a prefix of its own, with its own server.

@@ -64,6 +64,27 @@ TEST(DriveProbe, ADriveThatIsNotThereGivesTheFailureValues) {
     EXPECT_EQ(QueryDriveType(missing), kDriveNoRootDir);
 }
 
+// K: is a folder the test command maps with a label and serial of its own, M: a folder that
+// does not exist (scripts/common.sh, make_drive_fixtures).
+TEST(DriveProbe, AMappedFolderShowsItsLabelSerialAndLinuxsSizes) {
+    if (!UnderWine()) GTEST_SKIP() << "the drives are mapped by the test command under Wine";
+    std::ifstream sizes("K:\\linux-sizes.txt");
+    ASSERT_TRUE(sizes) << "K: is not mapped: run the tests through scripts/test.sh";
+    std::int64_t linuxTotal = 0, linuxFree = 0;
+    sizes >> linuxTotal >> linuxFree;
+    EXPECT_EQ(GetVolumeSerialText('k'), "Label = Kestrane 测试   VolSer = 1234ABCD");
+    EXPECT_EQ(DriveTotalBytes('k'), linuxTotal);
+    // Free space moves as the build and the tests write: within 1 % of the total.
+    EXPECT_NEAR(static_cast<double>(DriveFreeBytes('k')), static_cast<double>(linuxFree), linuxTotal / 100.0);
+    EXPECT_EQ(DriveEntryText('k', QueryDriveType('k'), QueryVolume('k').label, ""), "k: [Kestrane 测试]");
+
+    // A drive whose folder is missing has no sizes (-1, shown "0 MB"), and no dialog or hang.
+    // Wine still answers its volume query, from the letter alone; a well-formed text it is.
+    EXPECT_TRUE(std::regex_match(GetVolumeSerialText('m'), std::regex("Label = .*   VolSer = [0-9A-F]{8}")));
+    EXPECT_EQ(DriveTotalBytes('m'), -1);
+    EXPECT_EQ(DriveFreeBytes('m'), -1);
+}
+
 TEST(HostProbe, NameAndDefaultRouteAddressAgreeWithLinux) {
     if (!UnderWine()) GTEST_SKIP() << "no Linux view to compare with";
     EXPECT_EQ(GetHostIdentity(2), FirstLine("Z:\\proc\\sys\\kernel\\hostname"));
