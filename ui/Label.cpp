@@ -19,8 +19,10 @@ void Label::CreateLabel(Wnd& parent, const Args& args, DWORD extraStyle) {
 void Label::SetCaption(std::string_view caption) {
     if (caption == caption_) return;
     caption_ = caption;
-    SetText(caption_);
+    // The new size first: text set into the old size paints clipped to it, and the strip the
+    // window then grows by is not always painted again.
     AutoSize();
+    SetText(caption_);
 }
 
 COLORREF Label::Color() const { return color_ ? *color_ : GetSysColor(COLOR_WINDOWTEXT); }
