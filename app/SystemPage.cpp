@@ -7,11 +7,15 @@ void TFormMain::SetSystemCaptions() {
     GroupBox6.SetText("已安装的软件");
 }
 
-// The service list, once: the timer goes off after the first tick, whatever happens in it,
-// and only then does an error reach the default handler.
-// Still to be written: the listing itself.
+// The service list, once: every Win32 service of this computer, running or not, in the
+// manager's order. The timer goes off after the first tick, whatever happens in it, and only
+// then does an error reach the default handler.
 void TFormMain::Timer4Timer() {
-    SwitchOffFirst(Timer4, [] {});
+    SwitchOffFirst(Timer4, [this] {
+        std::vector<std::string> names = ListBox1.Lines();
+        probes.listServices("", kWin32Services, kAllServiceStates, names);
+        ListBox1.SetLines(names);
+    });
 }
 
 // The installed programs, until one scan completes without an error: errors are dropped and

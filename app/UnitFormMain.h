@@ -9,6 +9,7 @@
 #include "probes/Drive.h"
 #include "probes/Host.h"
 #include "probes/MemoryStatus.h"
+#include "probes/Services.h"
 #include "probes/Uptime.h"
 #include "ui/Application.h"
 #include "ui/ComboBox.h"
@@ -40,6 +41,8 @@ struct ProbeSet {
     std::function<std::vector<LogicalDrive>()> listDrives = ListDrives;
     std::function<std::string(int)> getHostIdentity = GetHostIdentity;
     std::function<std::string()> formatUptime = []() { return FormatUptime(); };
+    std::function<bool(const std::string&, std::uint32_t, std::uint32_t, std::vector<std::string>&)> listServices =
+        ListServices;
 };
 
 // Stands for the application manifest, which lives in the executable's resources; the

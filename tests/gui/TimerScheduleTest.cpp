@@ -2,6 +2,7 @@
 
 #include "MainWindowFixture.h"
 #include "app/ExceptionPolicies.h"
+#include "probes/Services.h"
 
 namespace {
 
@@ -53,6 +54,33 @@ TEST_F(MainWindowTest, ADroppedErrorShowsNoBoxAndAOneShotsErrorOneBoxAfterItsTim
     EXPECT_EQ(boxes.LastText(), "the listing failed");
     EXPECT_EQ(boxes.LastCaption(), app_.Title());
     EXPECT_TRUE(IsWindow(form_->Handle()));  // the loop goes on
+}
+
+// The service list's handler: the manager's list in the list box, once; a failing listing
+// shows one box, and only after the timer is off.
+TEST_F(MainWindowTest, TheServiceListIsFilledOnceAndAFailureIsReportedAfterItsTimerIsOff) {
+    Create();
+    std::vector<std::string> expected;
+    ListServices("", kWin32Services, kAllServiceStates, expected);
+    app_.Show(*form_);
+    ASSERT_TRUE(PumpUntil([this] { return !form_->Timer4.Enabled(); }));
+    EXPECT_EQ(form_->ListBox1.Lines(), expected);
+    EXPECT_FALSE(expected.empty());
+    form_.reset();
+
+    Create();
+    form_->probes.listServices = [](const std::string&, std::uint32_t, std::uint32_t,
+                                    std::vector<std::string>&) -> bool { throw std::runtime_error("no services"); };
+    MessageBoxWatcher boxes;
+    bool onWhenShown = true;
+    boxes.OnNewBox = [&] { onWhenShown = form_->Timer4.Enabled(); };
+    app_.Show(*form_);
+    ASSERT_TRUE(PumpUntil([&] { return boxes.Count() > 0; }));
+    PumpFor(std::chrono::milliseconds(200));
+    EXPECT_EQ(boxes.Count(), 1);
+    EXPECT_EQ(boxes.LastText(), "no services");
+    EXPECT_FALSE(onWhenShown);
+    EXPECT_EQ(form_->ListBox1.Count(), 0);
 }
 
 }  // namespace
