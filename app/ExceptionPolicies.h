@@ -31,7 +31,6 @@ public:
             open_ = false;
         }
     }
-    bool Open() const { return open_; }
 
 private:
     bool open_ = false;

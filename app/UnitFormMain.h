@@ -40,7 +40,7 @@ struct ProbeSet {
     std::function<int(char)> queryDriveType = QueryDriveType;
     std::function<std::vector<LogicalDrive>()> listDrives = ListDrives;
     std::function<std::string(int)> getHostIdentity = GetHostIdentity;
-    std::function<std::string()> formatUptime = []() { return FormatUptime(); };
+    std::function<std::string()> formatUptime = FormatUptime;
     std::function<bool(const std::string&, std::uint32_t, std::uint32_t, std::vector<std::string>&)> listServices =
         ListServices;
 };
